@@ -27,6 +27,18 @@ struct Registration {
   Registration(std::string name, std::string synopsis, Handler run);
 };
 
+// Sections of `kti18n demo`: each subsystem adds its own showcase with a
+// static DemoSection; sections run in ascending order.
+using DemoFn = void (*)();
+struct DemoEntry {
+  int order;
+  DemoFn show;
+};
+std::vector<DemoEntry>& demo_sections();
+struct DemoSection {
+  DemoSection(int order, DemoFn show);
+};
+
 // Prints "kti18n: <message>" on stderr and returns kUsageError.
 int usage_error(const std::string& message);
 

@@ -1,4 +1,5 @@
 // kti18n demo: a short showcase of what the library does.
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 
@@ -31,10 +32,17 @@ void show_round_trip() {
 
 int run(const cli::Args& args) {
   if (!args.empty()) return cli::usage_error("demo takes no arguments");
-  std::cout << "kti18n demo\n\n";
-  show_round_trip();
+  std::cout << "kti18n demo\n";
+  auto sections = cli::demo_sections();
+  std::stable_sort(sections.begin(), sections.end(), [](const auto& a, const auto& b) { return a.order < b.order; });
+  for (const auto& s : sections) {
+    std::cout << '\n';
+    s.show();
+  }
   return 0;
 }
+
+cli::DemoSection text_section(10, show_round_trip);
 
 cli::Registration reg("demo", "show what the library can do", run);
 

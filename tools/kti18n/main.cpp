@@ -17,6 +17,13 @@ Registration::Registration(std::string name, std::string synopsis, Handler run) 
   registry().push_back({std::move(name), std::move(synopsis), run});
 }
 
+std::vector<DemoEntry>& demo_sections() {
+  static std::vector<DemoEntry> sections;
+  return sections;
+}
+
+DemoSection::DemoSection(int order, DemoFn show) { demo_sections().push_back({order, show}); }
+
 int usage_error(const std::string& message) {
   std::cerr << "kti18n: " << message << '\n';
   return kUsageError;
