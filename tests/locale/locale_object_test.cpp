@@ -92,7 +92,8 @@ TEST(LocaleHandle, UnnamedLocalesCompareByImplementation) {
   zv_locale assigned = classic;
   assigned = combined;
   EXPECT_TRUE(assigned == combined);
-  assigned = assigned;  // self-assignment keeps the implementation alive
+  zv_locale& alias = assigned;
+  assigned = alias;  // self-assignment keeps the implementation alive
   EXPECT_TRUE(assigned == combined);
 }
 
