@@ -7,6 +7,9 @@ zv_ctype_impl::zv_ctype_impl(const StaticStorage* storage) {
   m_properties = s.properties;
   m_numerics = s.numerics;
   m_smallValues = s.smallValues;
+  const bool builtIn = s.blockIndex == kCtype_i18n.blockIndex && s.runs == kCtype_i18n.runs &&
+                       s.properties == kCtype_i18n.properties;
+  m_direct = builtIn ? &kCtype_i18n_direct : nullptr;
 }
 
 bool zv_ctype_impl::IsRtl(unsigned short c) const {

@@ -49,6 +49,16 @@ class zv_ctype_impl {
   // The Unicode 3.0 character database (generated, ctype_tables.cpp).
   static const StaticStorage kCtype_i18n;
 
+  // A faster form of a record's block index and run table: the property
+  // numbers of each distinct block stored whole, and where each block's
+  // numbers begin. Generated beside kCtype_i18n; records from locale data
+  // have none and are read through their runs.
+  struct DirectTable {
+    const std::uint16_t* blockStarts;      // 512 entries
+    const std::uint16_t* propertyNumbers;  // 128 per distinct block
+  };
+  static const DirectTable kCtype_i18n_direct;
+
   // General categories, the property word masked with kCategoryMask.
   enum Category : std::uint32_t {
     kCn = 0x00000000, kCc = 0x20000000, kCf = 0x20400000, kZl = 0x20800000, kZp = 0x20C00000,
@@ -198,12 +208,19 @@ class zv_ctype_impl {
   const std::uint32_t* m_properties;
   const std::int32_t* m_numerics;
   const std::int16_t* m_smallValues;
+  // Set when the record's block index, runs and properties are those of
+  // kCtype_i18n; null otherwise.
+  const DirectTable* m_direct;
 };
 
 // The property word of c: find the run of c's block that covers c. A
 // uniform block answers from its single entry; a mixed block is walked run
-// by run, adding lengths until the run that ends beyond c.
+// by run, adding lengths until the run that ends beyond c. The direct table,
+// when there is one, gives the same property number without the walk.
 inline std::uint32_t zv_ctype_impl::FindProperty(unsigned short c) const {
+  if (m_direct != nullptr) {
+    return m_properties[m_direct->propertyNumbers[m_direct->blockStarts[c >> 7] + (c & 127u)]];
+  }
   unsigned p = m_blockIndex[c >> 7];
   unsigned run = m_runs[p];
   unsigned end = run & 127;
