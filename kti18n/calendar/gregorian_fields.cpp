@@ -96,15 +96,16 @@ void GregorianCalendar::computeWeekFields(const CivilDay& c) {
   const auto relDowJan1 = static_cast<std::int32_t>(floorMod(dow - dayOfYear + 701 - firstDay, 7));
   std::int32_t woy = static_cast<std::int32_t>(floorDiv(dayOfYear - 1 + relDowJan1, 7));
   std::int32_t yearWoy = year;
-  if (7 - relDowJan1 >= minimalDays) {
-    ++woy;
-    const std::int32_t lastDoy = yearLength(c.rawYear);
-    if (dayOfYear > lastDoy - 7) {
-      const auto lastRelDow = static_cast<std::int32_t>(floorMod(relDow + lastDoy - dayOfYear, 7));
-      if (6 - lastRelDow >= minimalDays && dayOfYear + 7 - relDow > lastDoy) {
-        woy = 1;
-        yearWoy = ad ? year + 1 : (year == 1 ? 1 : year - 1);
-      }
+  if (7 - relDowJan1 >= minimalDays) ++woy;
+  // The last days of a year belong to week 1 of the next when their week
+  // has too few days in this year, whether or not this year's first week
+  // was counted.
+  const std::int32_t lastDoy = yearLength(c.rawYear);
+  if (woy != 0 && dayOfYear > lastDoy - 7) {
+    const auto lastRelDow = static_cast<std::int32_t>(floorMod(relDow + lastDoy - dayOfYear, 7));
+    if (6 - lastRelDow >= minimalDays && dayOfYear + 7 - relDow > lastDoy) {
+      woy = 1;
+      yearWoy = ad ? year + 1 : (year == 1 ? 1 : year - 1);
     }
   }
   if (woy == 0) {
