@@ -52,16 +52,14 @@ std::size_t InternalEncodingConverter::Read(unsigned short* dst, std::size_t cap
   unsigned short* const end = dst + cap;
   while (out < end) {
     std::span<const unsigned char> in = source_.Peek();
-    if (in.empty()) {
-      if (!finished_ && decoder_->Finish(out, end)) finished_ = true;
-      break;
-    }
+    if (in.empty()) break;
     const unsigned char* next = in.data();
     decoder_->Decode(next, in.data() + in.size(), out, end);
     std::size_t used = static_cast<std::size_t>(next - in.data());
     source_.Consume(used);
     if (used == 0) break;  // the next character does not fit
   }
+  if (!finished_ && source_.Exhausted() && decoder_->Finish(out, end)) finished_ = true;
   return static_cast<std::size_t>(out - dst);
 }
 
@@ -107,9 +105,10 @@ std::size_t ExternalEncodingConverter::Read(unsigned char* dst, std::size_t cap)
     source_.Consume(used);
     if (used == 0) break;
   }
-  bool atEnd = source_.Exhausted();
-  if (atEnd || (shiftReserve_ != 0 && out != dst)) {
-    if (encoder_->Finish(out, end) && atEnd) finished_ = true;
+  if (source_.Exhausted()) {
+    if (encoder_->Finish(out, end)) finished_ = true;
+  } else if (shiftReserve_ != 0 && out != dst) {
+    encoder_->Finish(out, end);
   }
   return static_cast<std::size_t>(out - dst);
 }

@@ -94,8 +94,8 @@ class EncodingSource {
   // Moves up to cap units into dst, whole characters only; 0 at the end or
   // when the next character does not fit.
   virtual std::size_t Read(Unit* dst, std::size_t cap);
-  // True when nothing more will come.
-  bool Exhausted() { return Peek().empty(); }
+  // True when nothing more will come. Unlike Peek, it converts nothing ahead.
+  virtual bool Exhausted() { return Peek().empty(); }
 };
 
 using CharSource = EncodingSource<unsigned char>;
@@ -108,6 +108,7 @@ class BufferSource : public EncodingSource<Unit> {
   BufferSource(const Unit* first, const Unit* last) : next_(first), last_(last < first ? first : last) {}
   std::span<const Unit> Peek() override { return {next_, last_}; }
   void Consume(std::size_t n) override { next_ += n; }
+  bool Exhausted() override { return next_ == last_; }
   // The first unit not read yet.
   const Unit* Position() const { return next_; }
 
@@ -136,6 +137,7 @@ class InternalEncodingConverter : public Char16Source {
   std::span<const unsigned short> Peek() override;
   void Consume(std::size_t n) override;
   std::size_t Read(unsigned short* dst, std::size_t cap) override;
+  bool Exhausted() override { return finished_ && chunkRead_ == chunk_.size(); }
 
  private:
   CharSource& source_;
@@ -154,6 +156,7 @@ class ExternalEncodingConverter : public CharSource {
   std::span<const unsigned char> Peek() override;
   void Consume(std::size_t n) override;
   std::size_t Read(unsigned char* dst, std::size_t cap) override;
+  bool Exhausted() override { return finished_ && chunkRead_ == chunk_.size(); }
 
  private:
   std::unique_ptr<InternalEncodingConverter> decoded_;  // the bytes-to-bytes form
