@@ -22,7 +22,7 @@ std::wstring widen(const unsigned short* s) {
   return w;
 }
 
-// Formats one conversion (conversion is the complete wide format of one conversion).
+// Formats one value through the wide format of its conversion.
 template <typename T>
 bool format_one(std::wstring& out, const std::wstring& conversion, T value) {
   std::vector<wchar_t> buf(256);
