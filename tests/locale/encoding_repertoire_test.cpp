@@ -91,9 +91,10 @@ TEST_P(Repertoire, RoundTripsEveryCharacter) {
     EXPECT_EQ(Decode(encoding, back), text)
         << name << ": " << testing::PrintToString(candidate) << " does not come back";
   }
-  // Nearly all characters have one code only; the rest are duplicates.
+  // Nearly all characters have one code only; the rest are duplicates (CP932
+  // has the most: the NEC and IBM extensions repeat about 400).
   EXPECT_GT(characters, 100u) << name;
-  EXPECT_GE(identical * 100, characters * 97) << name << ": " << identical << " of " << characters;
+  EXPECT_GE(identical * 100, characters * 95) << name << ": " << identical << " of " << characters;
 }
 
 std::vector<std::string> TableNames() {
