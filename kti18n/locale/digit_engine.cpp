@@ -181,7 +181,7 @@ bool zv_convert_digits(double value, const zv_digit_layout& layout, const unsign
     out.integerDigits.append(spelled, static_cast<unsigned>(before));
     append_repeated(out.integerDigits, places - before, digits[0]);
   }
-  if (keptCount > places) {
+  if (keptCount > 0 && keptCount > places) {
     append_repeated(out.fractionDigits, -places, digits[0]);
     const std::int64_t from = std::max<std::int64_t>(places, 0);
     out.fractionDigits.append(spelled + from, static_cast<unsigned>(keptCount - from));

@@ -28,6 +28,9 @@ class zv_num_get : public zv_locale::facet {
 
   // Bound to a private zv_numpunct with the built-in defaults.
   explicit zv_num_get(unsigned refs = 0);
+  // Shares punct (a locale's own punctuation), holding one reference on it;
+  // a null punct gives a private default one.
+  zv_num_get(const zv_numpunct* punct, unsigned refs);
   ~zv_num_get() override;
 
   // first and last must be positions of one string with first <= last <=
@@ -57,11 +60,6 @@ class zv_num_get : public zv_locale::facet {
   virtual iter_type do_get(iter_type first, iter_type last, bool& v) const;
 
  private:
-  friend class zv_locale;
-  friend class zv_locale::_Impl;
-
-  // Shares a locale's own punctuation, holding one reference on it.
-  zv_num_get(const zv_numpunct* punct, unsigned refs);
 
   const zv_numpunct* m_punct;
 };

@@ -16,6 +16,9 @@ class zv_num_put : public zv_locale::facet {
 
   // Bound to a private zv_numpunct with the built-in defaults.
   explicit zv_num_put(unsigned refs = 0);
+  // Shares punct (a locale's own punctuation), holding one reference on it;
+  // a null punct gives a private default one.
+  zv_num_put(const zv_numpunct* punct, unsigned refs);
   ~zv_num_put() override;
 
   // The fill argument is not used. long and unsigned long values are 32-bit
@@ -52,11 +55,6 @@ class zv_num_put : public zv_locale::facet {
   virtual ucs2string_formatter& do_put(ucs2string_formatter& out, unsigned short fill, bool value) const;
 
  private:
-  friend class zv_locale;
-  friend class zv_locale::_Impl;
-
-  // Shares a locale's own punctuation, holding one reference on it.
-  zv_num_put(const zv_numpunct* punct, unsigned refs);
 
   void put_magnitude(ucs2string_formatter& out, unsigned long magnitude) const;
 

@@ -1,4 +1,4 @@
-// The digit engine against an independent reference: the exact decimal
+// The digit engine (zv_num_put::convert) against an independent reference: the exact decimal
 // expansion from the C library's printf, laid out and rounded half up by
 // plain string arithmetic in this file.
 #include <gtest/gtest.h>
@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "kti18n/locale/digit_engine.h"
+#include "kti18n/locale/locale.h"
+#include "kti18n/locale/num_put.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define KTI18N_UNDER_SANITIZER 1
@@ -29,8 +31,6 @@ constexpr int kRandomValues = 100'000;
 #else
 constexpr int kRandomValues = 1'000'000;
 #endif
-
-const unsigned short kDigits[] = {u'0', u'1', u'2', u'3', u'4', u'5', u'6', u'7', u'8', u'9'};
 
 struct Outcome {
   bool finite = false;
@@ -52,10 +52,12 @@ std::string narrow(const ucs2string_formatter& f) {
 }
 
 Outcome run_engine(double v, const zv_digit_layout& layout) {
+  static const zv_num_put& put = zv_use_facet<zv_num_put>(zv_locale::classic());
   ucs2string_formatter integer, fraction, exponent;
   Outcome o;
-  o.finite = zv_convert_digits(v, layout, kDigits,
-                               {integer, fraction, exponent, o.negative, o.hasExponent, o.negativeExponent});
+  o.finite = put.convert(v, layout.maxFraction, layout.minFraction, layout.maxInteger, layout.exponentStep,
+                         layout.minExponentDigits, layout.scientific, false, integer, fraction, exponent, o.negative,
+                         o.hasExponent, o.negativeExponent);
   o.integer = narrow(integer);
   o.fraction = narrow(fraction);
   o.exponent = narrow(exponent);
@@ -140,7 +142,7 @@ Outcome reference(double v, const Leading& lead, const zv_digit_layout& L) {
     o.integer = kept.substr(0, static_cast<size_t>(std::min(n, p.integerPlaces)));
     o.integer.append(static_cast<size_t>(std::max(0LL, p.integerPlaces - n)), '0');
   }
-  if (n > p.integerPlaces) {
+  if (n > 0 && n > p.integerPlaces) {
     if (p.integerPlaces < 0) o.fraction.assign(static_cast<size_t>(-p.integerPlaces), '0');
     o.fraction += kept.substr(static_cast<size_t>(std::max(0LL, p.integerPlaces)));
   }
