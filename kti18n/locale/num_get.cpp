@@ -56,7 +56,6 @@ class grouping_rule {
     if (grouping == nullptr) return;
     while (grouping[length_] != 0) ++length_;
     sizes_ = grouping;
-    ended_ = length_;
     for (std::size_t i = 0; i < length_; ++i) {
       if (grouping[i] == 0xFFFF) {
         ended_ = i;
@@ -78,7 +77,7 @@ class grouping_rule {
  private:
   const unsigned short* sizes_ = nullptr;
   std::size_t length_ = 0;
-  std::size_t ended_ = 0;
+  std::size_t ended_ = SIZE_MAX;  // the first group where the grouping has ended
 };
 
 // Digits read as groups between separators, left to right.
