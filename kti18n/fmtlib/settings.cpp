@@ -1,5 +1,8 @@
 #include "kti18n/fmtlib/settings.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "kti18n/locale/ctime.h"
 #include "kti18n/locale/ctype.h"
 #include "kti18n/locale/numpunct.h"
@@ -30,7 +33,7 @@ zvSettingsImp::zvSettingsImp(const zv_locale& locale, const izv_ptr<zvPreference
       m_digits(m_numpunct->GetDigits(false)),
       m_ctime(&zv_use_facet<zv_ctime>(*m_locale)),
       m_ctype(&zv_use_facet<zv_ctype>(*m_locale)) {
-  build_grouping_table();
+  zvBuildGroupingTable(m_numpunct->grouping(), m_grouping);
 }
 
 zvSettingsImp::~zvSettingsImp() = default;
@@ -38,16 +41,17 @@ zvSettingsImp::~zvSettingsImp() = default;
 // Group sizes come nearest the decimal point first; a size of 0 (the end of
 // the list) repeats the last size to the end of the table, and a size that
 // passes the table (such as 0xFFFF) ends the grouping.
-void zvSettingsImp::build_grouping_table() {
-  const unsigned short* sizes = m_numpunct->grouping();
+void zvBuildGroupingTable(const unsigned short* sizes, bool (&flags)[zvSettingsImp::kGroupingPositions]) {
+  constexpr int kEnd = zvSettingsImp::kGroupingPositions;
+  std::fill(std::begin(flags), std::end(flags), false);
   if (sizes == nullptr || sizes[0] == 0) return;
   int p = -1;
   for (const unsigned short* g = sizes; *g > 0; ++g) {
     p += *g;
-    if (p >= kGroupingPositions) return;
-    m_grouping[p] = true;
+    if (p >= kEnd) return;
+    flags[p] = true;
     if (g[1] == 0) {
-      for (p += *g; p < kGroupingPositions; p += *g) m_grouping[p] = true;
+      for (p += *g; p < kEnd; p += *g) flags[p] = true;
       return;
     }
   }

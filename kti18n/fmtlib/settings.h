@@ -93,8 +93,6 @@ class zvSettingsImp : public zvSettings {
   const unsigned short* AmPm(int i) const;
 
  private:
-  void build_grouping_table();
-
   izv_ptr<zvPreferences> m_prefs;
   const zvPreferencesImp* m_prefsImp;
   std::unique_ptr<zv_locale> m_locale;
@@ -104,6 +102,12 @@ class zvSettingsImp : public zvSettings {
   const zv_ctime* m_ctime;
   const zv_ctype* m_ctype;
 };
+
+// Fills the 256 grouping flags from a 0-terminated list of group sizes
+// (as zv_numpunct::grouping gives it): flag p set means a separator between
+// the digits at positions p and p + 1. Sizes {3} set 2, 5, 8, ... 254;
+// {3, 2} set 2, 4, 6, ...; {3, 0xFFFF} set 2 alone; null or {} set none.
+void zvBuildGroupingTable(const unsigned short* sizes, bool (&flags)[zvSettingsImp::kGroupingPositions]);
 
 // New settings bound to a copy of locale and to prefs (which should be
 // built) into out. 0, or 0x80004005 if anything fails, in particular when
