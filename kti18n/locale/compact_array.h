@@ -22,6 +22,7 @@ class ktInByteStream;
 template <typename T>
 class ktCompactArray {
  public:
+  using value_type = T;
   static constexpr unsigned kBlockSize = 128;
   static constexpr unsigned kIndexLength = 512;
   static constexpr unsigned kExpandedLength = 0x10000;

