@@ -114,9 +114,6 @@ class IconvDecoder final : public Decoder {
  private:
   PooledDescriptor cd_;
   bool composing_;
-  // Towards a form of Unicode, what cannot be encoded (a lone surrogate)
-  // becomes U+FFFD; towards a byte encoding, "?".
-  unsigned short substitute_;
 };
 
 class IconvEncoder final : public Encoder {
