@@ -1,7 +1,9 @@
 // The library's own facets: which ids each category selects, and which facets
 // the classic locale holds. A facet class added to the library joins both
 // lists here.
+#include "kti18n/locale/ctime.h"
 #include "kti18n/locale/locale_impl.h"
+#include "kti18n/locale/numpunct.h"
 #include "kti18n/locale/placeholder_facets.h"
 
 namespace {
@@ -12,8 +14,8 @@ using id_list = const zv_locale::id* const[];
 id_list kCollateIds = {nullptr};
 id_list kCtypeIds = {nullptr};
 id_list kMonetaryIds = {&zv_moneypunct::id, &zv_money_get::id, &zv_money_put::id, nullptr};
-id_list kNumericIds = {nullptr};
-id_list kTimeIds = {&zv_time_get::id, &zv_time_put::id, nullptr};
+id_list kNumericIds = {&zv_numpunct::id, nullptr};
+id_list kTimeIds = {&zv_time_get::id, &zv_time_put::id, &zv_ctime::id, nullptr};
 // Messages select the time placeholders: locales have no message facet.
 id_list kMessagesIds = {&zv_time_get::id, &zv_time_put::id, nullptr};
 id_list kIdentificationIds = {nullptr};
@@ -34,6 +36,8 @@ void zv_locale::_Impl::_S_install_classic_facets(_Impl& classic) {
   classic._M_install_facet(&zv_moneypunct::id, new zv_moneypunct(0));
   classic._M_install_facet(&zv_money_get::id, new zv_money_get(0));
   classic._M_install_facet(&zv_money_put::id, new zv_money_put(0));
+  classic._M_install_facet(&zv_numpunct::id, new zv_numpunct(0));
   classic._M_install_facet(&zv_time_get::id, new zv_time_get(0));
   classic._M_install_facet(&zv_time_put::id, new zv_time_put(0));
+  classic._M_install_facet(&zv_ctime::id, new zv_ctime(0));
 }
