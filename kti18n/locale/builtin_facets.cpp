@@ -2,6 +2,7 @@
 // the classic locale holds. A facet class added to the library joins both
 // lists here.
 #include "kti18n/locale/ctime.h"
+#include "kti18n/locale/locale_ident.h"
 #include "kti18n/locale/locale_impl.h"
 #include "kti18n/locale/numpunct.h"
 #include "kti18n/locale/placeholder_facets.h"
@@ -18,7 +19,7 @@ id_list kNumericIds = {&zv_numpunct::id, nullptr};
 id_list kTimeIds = {&zv_time_get::id, &zv_time_put::id, &zv_ctime::id, nullptr};
 // Messages select the time placeholders: locales have no message facet.
 id_list kMessagesIds = {&zv_time_get::id, &zv_time_put::id, nullptr};
-id_list kIdentificationIds = {nullptr};
+id_list kIdentificationIds = {&zv_locale_ident::id, nullptr};
 
 const zv_locale::id* const* const kCategoryIds[zv_locale::kCategoryCount] = {
     kCollateIds, kCtypeIds, kMonetaryIds, kNumericIds, kTimeIds, kMessagesIds, kIdentificationIds};

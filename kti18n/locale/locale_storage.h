@@ -5,7 +5,7 @@
 #define KTI18N_LOCALE_LOCALE_STORAGE_H
 
 #include "kti18n/locale/ctime.h"
-#include "kti18n/locale/ctype.h"
+#include "kti18n/locale/ctype_impl.h"
 #include "kti18n/locale/locale_ident.h"
 #include "kti18n/locale/numpunct.h"
 
