@@ -74,6 +74,7 @@ class zv_locale_catalog {
 
  protected:
   friend class zv_locale;
+  friend struct zv_locale_catalog_test_access;
   // The shared implementation of lcid, built on first request and cached
   // for the catalog's lifetime. Throws 0x80041123 "bad lcid" for an
   // unregistered LCID.
