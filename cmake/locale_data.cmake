@@ -31,3 +31,30 @@ function(kti18nloc_add_program_dependencies)
   endforeach()
 endfunction()
 cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL kti18nloc_add_program_dependencies)
+
+# Tests that need programs of their own: a probe that runs with a copy of
+# libkti18n lacking the module, and the installed layout.
+if(KTI18N_BUILD_TESTS)
+  add_executable(catalog_probe ${CMAKE_CURRENT_SOURCE_DIR}/tests/catalog/probe/catalog_probe.cpp)
+  target_link_libraries(catalog_probe PRIVATE kti18n)
+  set_target_properties(catalog_probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  function(kti18nloc_add_probe_tests)
+    if(TARGET test_catalog)
+      add_dependencies(test_catalog catalog_probe)
+      target_compile_definitions(test_catalog PRIVATE
+        KTI18N_CATALOG_PROBE="$<TARGET_FILE:catalog_probe>"
+        KTI18N_LIBRARY_FILE="$<TARGET_FILE:kti18n>"
+        KTI18N_LIBRARY_SONAME="$<TARGET_SONAME_FILE_NAME:kti18n>"
+        KTI18N_MODULE_FILE="$<TARGET_FILE:kti18nloc>")
+    endif()
+    set(flags)
+    if(KTI18N_SANITIZE)
+      set(flags -fsanitize=address,undefined)
+    endif()
+    add_test(NAME catalog_installed_layout
+      COMMAND sh ${CMAKE_SOURCE_DIR}/tests/catalog/probe/install_layout.sh
+              ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR} ${CMAKE_CXX_COMPILER} ${flags})
+    set_tests_properties(catalog_installed_layout PROPERTIES TIMEOUT 300)
+  endfunction()
+  cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL kti18nloc_add_probe_tests)
+endif()
