@@ -10,7 +10,7 @@ GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 all: build
 
 $(BUILD)/CMakeCache.txt:
-	$(CMAKE) -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	$(CMAKE) -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
 
 build: $(BUILD)/CMakeCache.txt
 	$(CMAKE) --build $(BUILD) -j $(JOBS)

@@ -116,6 +116,7 @@ class ucs2string {
   ucs2string(const unsigned char* utf8, size_type nbytes = npos) { init(); assign_helper(utf8, nbytes); }
   ucs2string(const char* utf8) { init(); assign_helper(reinterpret_cast<const unsigned char*>(utf8), npos); }
   ucs2string(const unsigned short* s, size_type n = npos) { init(); assign_helper(s, n); }
+  ucs2string(const char16_t* s, size_type n = npos) : ucs2string(u16(s), n) {}
   ucs2string(size_type count, unsigned short ch) { init(); assign_helper(ch, count); }
   ucs2string(const_iterator first, const_iterator last) { init(); assign(first, last); }
   ~ucs2string() { release(m_buffer); }
@@ -128,6 +129,7 @@ class ucs2string {
   ucs2string& operator=(const unsigned short* s) { assign_helper(s, npos); return *this; }
   ucs2string& operator=(const unsigned char* utf8) { assign_helper(utf8, npos); return *this; }
   ucs2string& operator=(const char* utf8) { return *this = reinterpret_cast<const unsigned char*>(utf8); }
+  ucs2string& operator=(const char16_t* s) { assign_helper(u16(s), npos); return *this; }
   ucs2string& operator=(unsigned short ch) { assign_helper(ch, 1); return *this; }
 
   ucs2string& assign(const ucs2string& s) { return *this = s; }
@@ -136,6 +138,7 @@ class ucs2string {
   ucs2string& assign(const unsigned char* utf8, size_type nbytes) { assign_helper(utf8, nbytes); return *this; }
   ucs2string& assign(const unsigned char* utf8) { assign_helper(utf8, npos); return *this; }
   ucs2string& assign(const unsigned short* s, size_type n = npos) { assign_helper(s, n); return *this; }
+  ucs2string& assign(const char16_t* s, size_type n = npos) { assign_helper(u16(s), n); return *this; }
   ucs2string& assign(size_type count, unsigned short ch) { assign_helper(ch, count); return *this; }
   ucs2string& assign(const_iterator first, const_iterator last);
 
@@ -144,11 +147,13 @@ class ucs2string {
   ucs2string& append(const unsigned short* s, size_type n = npos) { append_helper(s, n); return *this; }
   ucs2string& append(const unsigned char* utf8, size_type nbytes = npos);
   ucs2string& append(const char* utf8) { return append(reinterpret_cast<const unsigned char*>(utf8)); }
+  ucs2string& append(const char16_t* s, size_type n = npos) { append_helper(u16(s), n); return *this; }
   ucs2string& append(size_type count, unsigned short ch) { append_helper(ch, count); return *this; }
   ucs2string& append(const_iterator first, const_iterator last);
   ucs2string& operator+=(const ucs2string& s) { return append(s); }
   ucs2string& operator+=(const unsigned short* s) { return append(s); }
   ucs2string& operator+=(const char* utf8) { return append(utf8); }
+  ucs2string& operator+=(const char16_t* s) { return append(s); }
   ucs2string& operator+=(unsigned short ch) { append_helper(ch, 1); return *this; }
   void push_back(unsigned short ch) { append_helper(ch, 1); }
 
@@ -160,6 +165,7 @@ class ucs2string {
   ucs2string& erase(size_type pos = 0, size_type n = npos) { replace_helper(pos, n, static_cast<const unsigned short*>(nullptr), 0); return *this; }
   ucs2string& replace(size_type pos, size_type len, const ucs2string& s) { replace_helper(pos, len, s.data(), s.length()); return *this; }
   ucs2string& replace(size_type pos, size_type len, const unsigned short* s, size_type n) { replace_helper(pos, len, s, n); return *this; }
+  ucs2string& replace(size_type pos, size_type len, const char16_t* s, size_type n) { replace_helper(pos, len, u16(s), n); return *this; }
   ucs2string& replace(size_type pos, size_type len, size_type count, unsigned short ch) { replace_helper(pos, len, ch, count); return *this; }
   void replace(iterator first, iterator last, const_iterator sfirst, const_iterator slast);
 
@@ -213,6 +219,8 @@ class ucs2string {
   int compare(const ucs2string& s) const { return compare_helper(s, 0, npos); }
   int compare(size_type pos, size_type n, const ucs2string& s) const { return compare_helper(s, pos, n); }
   int compare(const unsigned short* s) const { return compare_helper(s, 0, zv_ucs2_traits::length(s)); }
+  int compare(const char16_t* s) const { return compare(u16(s)); }
+  friend bool operator==(const ucs2string& a, std::u16string_view b) { return a.view() == b; }
   friend bool operator==(const ucs2string& a, const ucs2string& b) {
     return a.length() == b.length() && zv_ucs2_traits::compare(a.data(), b.data(), a.length()) == 0;
   }
@@ -237,6 +245,10 @@ class ucs2string {
   // Comparison workers; see compare().
   int compare_helper(const ucs2string& str, size_type pos, size_type n) const;
   int compare_helper(const unsigned short* s, size_type pos, size_type n) const;
+  int compare_helper(const char16_t* s, size_type pos, size_type n) const { return compare_helper(u16(s), pos, n); }
+
+  // UTF-16 literals (u"...") hold the same units as UCS-2 text.
+  static const unsigned short* u16(const char16_t* s) noexcept { return reinterpret_cast<const unsigned short*>(s); }
 
  protected:
   // pos < length sets the unit, pos == length appends, beyond throws 0x80041128.

@@ -54,6 +54,7 @@ const unsigned char sTrailingBytesFromUTF8[256] = {
 namespace kti18n::utf8 {
 
 std::uint64_t encoded_length(const unsigned short* s, std::uint64_t n) noexcept {
+  // Branch-free so that the compiler can vectorise it.
   std::uint64_t bytes = n;
   for (std::uint64_t i = 0; i < n; ++i) bytes += (s[i] >= 0x80) + (s[i] >= 0x800);
   return bytes;
@@ -62,6 +63,19 @@ std::uint64_t encoded_length(const unsigned short* s, std::uint64_t n) noexcept 
 unsigned char* encode(unsigned char* dst, const unsigned short* s, std::uint64_t n) noexcept {
   const unsigned short* end = s + n;
   while (s != end) {
+    // Runs of ASCII four units at a time.
+    while (end - s >= 4) {
+      std::uint64_t w;
+      std::memcpy(&w, s, 8);
+      if (w & 0xFF80FF80FF80FF80ull) break;
+      dst[0] = static_cast<unsigned char>(s[0]);
+      dst[1] = static_cast<unsigned char>(s[1]);
+      dst[2] = static_cast<unsigned char>(s[2]);
+      dst[3] = static_cast<unsigned char>(s[3]);
+      dst += 4;
+      s += 4;
+    }
+    if (s == end) break;
     const unsigned u = *s++;
     if (u < 0x80) {
       *dst++ = static_cast<unsigned char>(u);
@@ -79,7 +93,11 @@ unsigned char* encode(unsigned char* dst, const unsigned short* s, std::uint64_t
   return dst;
 }
 
-zvStatus measure(const unsigned char* s, std::uint32_t nbytes, std::uint32_t* chars, std::uint32_t* bytes) noexcept {
+namespace {
+
+// Walks the input by lead bytes, as every decoder of the library counts:
+// the slow but exact measure, used when the fast one finds irregular input.
+zvStatus measure_by_steps(const unsigned char* s, std::uint32_t nbytes, std::uint64_t* chars, std::uint64_t* bytes) {
   std::uint64_t count = 0;
   std::uint64_t i = 0;
   if (nbytes == npos) {
@@ -94,32 +112,89 @@ zvStatus measure(const unsigned char* s, std::uint32_t nbytes, std::uint32_t* ch
     }
   } else {
     while (i < nbytes) {
-      if (i + 8 <= nbytes && ascii8(s + i)) {
-        i += 8;
-        count += 8;
-        continue;
-      }
       const unsigned len = sAddBytesFromUTF8[s[i]];
       if (len > 3 || i + len > nbytes) return ZV_E_INVALID_DATA;
       i += len;
       ++count;
     }
   }
+  *chars = count;
+  *bytes = i;
+  return ZV_S_OK;
+}
+
+// For regular input (every sequence of 1 to 3 bytes whose trailing bytes
+// are continuation bytes, no stray continuation byte) the character count
+// is the number of non-continuation bytes. A byte must be a continuation
+// byte exactly when the byte before it is a 2- or 3-byte lead or the one
+// two before is a 3-byte lead; that test needs no branches, so the
+// compiler can vectorise it. Returns false for irregular input.
+bool count_regular(const unsigned char* s, std::uint32_t nbytes, std::uint64_t* chars) {
+  auto expects = [](unsigned before1, unsigned before2) { return (before1 >= 0xC0) | (before2 >= 0xE0); };
+  auto is_cont = [](unsigned b) { return (b & 0xC0) == 0x80; };
+  if (nbytes == 0) {
+    *chars = 0;
+    return true;
+  }
+  unsigned bad = is_cont(s[0]) | (s[0] >= 0xF0);
+  std::uint64_t leads = !is_cont(s[0]);
+  if (nbytes > 1) {
+    bad |= (is_cont(s[1]) != expects(s[0], 0)) | (s[1] >= 0xF0);
+    leads += !is_cont(s[1]);
+  }
+  for (std::uint32_t i = 2; i < nbytes; ++i) {
+    const unsigned b = s[i];
+    bad |= (is_cont(b) != expects(s[i - 1], s[i - 2])) | (b >= 0xF0);
+    leads += !is_cont(b);
+  }
+  // Nothing may be expected after the last byte.
+  bad |= expects(s[nbytes - 1], nbytes > 1 ? s[nbytes - 2] : 0);
+  *chars = leads;
+  return !bad;
+}
+
+}  // namespace
+
+zvStatus measure(const unsigned char* s, std::uint32_t nbytes, std::uint32_t* chars, std::uint32_t* bytes) noexcept {
+  std::uint64_t count = 0, used = 0;
+  if (nbytes != npos && count_regular(s, nbytes, &count)) {
+    used = nbytes;
+  } else {
+    const zvStatus st = measure_by_steps(s, nbytes, &count, &used);
+    if (st != ZV_S_OK) return st;
+  }
   if (count > 0x7FFFFFFF) return ZV_E_LENGTH;
   *chars = static_cast<std::uint32_t>(count);
-  *bytes = static_cast<std::uint32_t>(i);
+  *bytes = static_cast<std::uint32_t>(used);
   return ZV_S_OK;
 }
 
 unsigned short* decode(unsigned short* dst, const unsigned char* s, std::uint32_t nbytes) noexcept {
   const unsigned char* end = s + nbytes;
-  while (s < end) {
-    if (end - s >= 8 && ascii8(s)) {
-      for (int k = 0; k < 8; ++k) dst[k] = s[k];
-      dst += 8;
-      s += 8;
-      continue;
+  // Main loop: any sequence (and an 8-byte ASCII run) fits before end.
+  while (end - s >= 8) {
+    const unsigned b = s[0];
+    if (b < 0x80) {
+      if (ascii8(s)) {
+        for (int k = 0; k < 8; ++k) dst[k] = s[k];
+        dst += 8;
+        s += 8;
+      } else {
+        *dst++ = static_cast<unsigned short>(b);
+        s += 1;
+      }
+    } else if (b < 0xC0) {  // a stray continuation byte reads as itself
+      *dst++ = static_cast<unsigned short>(b);
+      s += 1;
+    } else if (b < 0xE0) {
+      *dst++ = static_cast<unsigned short>((b << 6) + s[1] - 0x3080);
+      s += 2;
+    } else {
+      *dst++ = static_cast<unsigned short>((b << 12) + (s[1] << 6) + s[2] - 0xE2080);
+      s += 3;
     }
+  }
+  while (s < end) {
     const unsigned len = sAddBytesFromUTF8[*s];
     *dst++ = decode_sequence(s, len);
     s += len;
