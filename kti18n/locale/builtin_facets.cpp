@@ -1,6 +1,8 @@
 // The library's own facets: which ids each category selects, and which facets
 // the classic locale holds. A facet class added to the library joins both
 // lists here.
+#include "kti18n/locale/codecvt.h"
+#include "kti18n/locale/collate.h"
 #include "kti18n/locale/ctime.h"
 #include "kti18n/locale/ctype.h"
 #include "kti18n/locale/locale_ident.h"
@@ -13,8 +15,8 @@ namespace {
 using id_list = const zv_locale::id* const[];
 
 // One null-terminated list per category, in category bit order.
-id_list kCollateIds = {nullptr};
-id_list kCtypeIds = {&zv_ctype::id, nullptr};
+id_list kCollateIds = {&zv_collate::id, nullptr};
+id_list kCtypeIds = {&zv_ctype::id, &zv_codecvt::id, nullptr};
 id_list kMonetaryIds = {&zv_moneypunct::id, &zv_money_get::id, &zv_money_put::id, nullptr};
 id_list kNumericIds = {&zv_numpunct::id, nullptr};
 id_list kTimeIds = {&zv_time_get::id, &zv_time_put::id, &zv_ctime::id, nullptr};
@@ -35,7 +37,9 @@ const zv_locale::id* const* zv_locale::_Impl::_S_category_ids(int position) noex
 // it follows the category table: collate, ctype, codecvt, the monetary
 // placeholders, the numeric facets, the time placeholders, calendar names.
 void zv_locale::_Impl::_S_install_classic_facets(_Impl& classic) {
+  classic._M_install_facet(&zv_collate::id, new zv_collate(0));
   classic._M_install_facet(&zv_ctype::id, new zv_ctype(0));
+  classic._M_install_facet(&zv_codecvt::id, new zv_codecvt(0));
   classic._M_install_facet(&zv_moneypunct::id, new zv_moneypunct(0));
   classic._M_install_facet(&zv_money_get::id, new zv_money_get(0));
   classic._M_install_facet(&zv_money_put::id, new zv_money_put(0));

@@ -26,6 +26,8 @@
 
 struct zv_locale_storage;
 class zv_locale_catalog;
+class ucs2string;
+class zv_utf8string;
 
 class zv_locale {
  public:
@@ -76,6 +78,11 @@ class zv_locale {
   // True when both share one implementation; else false when this locale is
   // not named; else true when the names are equal (any two named locales).
   bool operator==(const zv_locale& other) const;
+
+  // Whether a sorts before b under the locale's zv_collate facet (the UCS-2
+  // or the byte comparison). Throws 0x8004112B when the locale has none.
+  bool operator()(const ucs2string& a, const ucs2string& b) const;
+  bool operator()(const zv_utf8string& a, const zv_utf8string& b) const;
 
   // "en" and "US" give "en_US"; an empty country gives the language alone.
   static std::string makeLocaleId(const std::string& language, const std::string& country);
