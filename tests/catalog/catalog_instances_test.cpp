@@ -3,7 +3,10 @@
 #include <thread>
 
 #include "catalog_support.h"
+#include "kti18n/locale/codecvt.h"
+#include "kti18n/locale/collate.h"
 #include "kti18n/locale/ctime.h"
+#include "kti18n/locale/ctype.h"
 #include "kti18n/locale/numpunct.h"
 
 namespace {
@@ -20,6 +23,10 @@ zvStatus code_of(void (*f)()) {
 TEST_F(CatalogTest, LocaleByNameCarriesTheRecordsData) {
   const zv_locale fr("fr_FR");
   EXPECT_EQ(fr.name(), "named");
+  EXPECT_TRUE(zv_has_facet<zv_ctype>(fr));
+  EXPECT_TRUE(zv_has_facet<zv_collate>(fr));
+  EXPECT_TRUE(zv_has_facet<zv_codecvt>(fr));
+  EXPECT_TRUE(zv_has_facet<zv_locale_ident>(fr));
   const auto& punct = zv_use_facet<zv_numpunct>(fr);
   EXPECT_EQ(punct.decimal_point(), u',');
   EXPECT_EQ(punct.thousands_sep(), 0x202F);
@@ -73,6 +80,8 @@ TEST_F(CatalogTest, CustomLocaleByName) {
   const zv_locale custom("fr_CA.CP932");
   EXPECT_EQ(zv_use_facet<zv_locale_ident>(custom).locale_name(), "fr_CA.CP932@i18n");
   EXPECT_EQ(text(zv_use_facet<zv_ctime>(custom).GetAmPm(0)), "a.m.");
+  const zv_locale central("_.CP1250");
+  EXPECT_EQ(zv_use_facet<zv_locale_ident>(central).locale_name(), "i18n.CP1250@i18n");
 }
 
 TEST_F(CatalogTest, ClearStartsEmptyAndLoadsAgain) {
