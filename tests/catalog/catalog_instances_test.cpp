@@ -58,6 +58,16 @@ TEST_F(CatalogTest, OneImplementationPerLcid) {
   EXPECT_FALSE(a == zv_locale::classic());
 }
 
+TEST_F(CatalogTest, IdentificationIsACategory) {
+  const zv_locale fr("fr_FR");
+  const zv_locale de("de_DE");
+  // The classic locale has no identification to give.
+  EXPECT_EQ(code_of([] { zv_locale(zv_locale("fr_FR"), zv_locale::classic(), zv_locale::all); }), ZV_E_NO_FACET);
+  const zv_locale mixed(fr, de, zv_locale::identification);
+  EXPECT_EQ(zv_use_facet<zv_locale_ident>(mixed).locale_name(), "de_DE.CP1252@de_DE");
+  EXPECT_EQ(&zv_use_facet<zv_ctime>(mixed), &zv_use_facet<zv_ctime>(fr));
+}
+
 TEST_F(CatalogTest, NamesThatMatchNothingThrow) {
   EXPECT_EQ(code_of([] { zv_locale("xx_YY"); }), ZV_E_INVALID_DATA);
   EXPECT_EQ(code_of([] { zv_locale("c"); }), ZV_E_INVALID_DATA);
