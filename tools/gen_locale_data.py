@@ -22,9 +22,9 @@ from records import NEUTRAL_LCID, Notes, build_records  # noqa: E402
 
 DEFAULT_CLDR = "/usr/share/unicode/cldr/common"
 REPO = os.path.dirname(HERE)
-DEFAULT_OUTPUT = os.path.join(REPO, "kti18nloc", "locale_records.cpp")
+DEFAULT_OUTPUT = os.path.join(REPO, "kti18nloc", "records.cpp")
 DEFAULT_NOTES = os.path.join(HERE, "cldr", "fallbacks.txt")
-INCLUDE = "kti18nloc/locale_records.h"
+INCLUDE = "kti18nloc/records.h"
 
 # The locale without language: the built-in identification's names, and the
 # built-in punctuation and calendar names (null records).

@@ -61,6 +61,9 @@ class Cldr:
             self.currencies[region.get("iso3166")] = [
                 (c.get("iso4217"), c.get("from"), c.get("to"), c.get("tender"))
                 for c in region.findall("currency")]
+        self.currency_fractions = {
+            info.get("iso4217"): (int(info.get("digits")), int(info.get("rounding")))
+            for info in supplemental.iter("info") if info.get("iso4217")}
         likely = ET.parse(os.path.join(common_dir, "supplemental", "likelySubtags.xml")).getroot()
         self.likely = {e.get("from"): e.get("to") for e in likely.iter("likelySubtag")}
         systems = ET.parse(os.path.join(common_dir, "supplemental", "numberingSystems.xml")).getroot()

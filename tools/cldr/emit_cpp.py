@@ -13,6 +13,7 @@ HEADER = """\
 // clang-format off
 #include "{include}"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace kti18nloc {{
@@ -117,7 +118,8 @@ def emit(records, neutral, include, source):
                               texts(c["patterns"]), ucs2.ref(c["date_separator"]),
                               ucs2.ref(c["time_separator"]), texts(c["ad_bc"]), record["tag"]))
             ctime_ref = "&kCtime[%d]" % (len(ctimes) - 1)
-        storage.append("    {%du, &kIdent[%d], nullptr, %s, %s}," % (record["lcid"], index, numeric_ref, ctime_ref))
+        storage.append("const zv_locale_storage kRecord%d = {%du, &kIdent[%d], nullptr, %s, %s};" % (
+            index, record["lcid"], index, numeric_ref, ctime_ref))
 
     out = [HEADER.format(source=source, count=len(storage), include=include)]
     out.append("// Every UCS-2 text, each null-terminated.\nconstexpr unsigned short kUcs2[] = {")
@@ -132,8 +134,10 @@ def emit(records, neutral, include, source):
     out += numerics
     out.append("};\n\nconst zv_ctime_impl::StaticStorage kCtime[] = {")
     out += ctimes
-    out.append("};\n\n}  // namespace\n\nconst zv_locale_storage kRecords[] = {")
+    out.append("};\n")
     out += storage
-    out.append("};\n\nconst unsigned kRecordCount = sizeof(kRecords) / sizeof(kRecords[0]);\n\n"
+    out.append("\n}  // namespace\n\nconst zv_locale_storage* const kRecords[] = {")
+    out += ["    &kRecord%d," % i for i in range(len(storage))]
+    out.append("};\nconst std::size_t kRecordCount = sizeof(kRecords) / sizeof(kRecords[0]);\n\n"
                "}  // namespace kti18nloc")
     return "\n".join(out) + "\n"

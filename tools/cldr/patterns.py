@@ -272,9 +272,11 @@ def split_sections(pattern):
 
 
 def number_tokens(pattern, percent_sign="%", currency_symbol="\u00a4", scientific=False):
-    """A CLDR number pattern as a token list. A percent sign scales by 100
-    and writes the locale's percent sign; the currency sign becomes the given
-    symbol. A scientific pattern without a fraction part gets fourteen
+    """A CLDR number pattern as a token list. The percent sign becomes the
+    locale's percent sign as literal text, without scaling: the library's
+    default percentage format writes the value it is given, as its built-in
+    pattern does, so that every locale treats a value alike. The currency
+    sign becomes the given symbol. A scientific pattern without a fraction part gets fourteen
     optional fraction digits, since CLDR's "#E0" means "all significant
     digits" while a fraction the vocabulary does not list is never written."""
     tokens = []
@@ -316,7 +318,6 @@ def _number_section(section, percent_sign, currency_symbol, scientific):
             tokens.append(("T", "ds"))
             seen_decimal = True
         elif ch == "%":
-            tokens.append(("T", "pc"))
             tokens.append(("L", percent_sign))
         elif ch == "\u00a4":
             while i + 1 < n and section[i + 1] == "\u00a4":
@@ -340,6 +341,39 @@ def _number_section(section, percent_sign, currency_symbol, scientific):
             tokens.append(("L", ch))
         i += 1
     return tokens
+
+
+def with_fraction_digits(pattern, digits):
+    """The pattern with exactly `digits` fraction digits in every section
+    (a currency's own count: none for the yen, three for the dinar)."""
+    sections = []
+    for section in split_sections(pattern):
+        point = _unquoted_index(section, ".")
+        if point < 0:
+            if digits:
+                end = _last_digit_index(section) + 1
+                section = section[:end] + "." + "0" * digits + section[end:]
+            sections.append(section)
+            continue
+        end = point + 1
+        while end < len(section) and section[end] in "0#":
+            end += 1
+        sections.append(section[:point] + ("." + "0" * digits if digits else "") + section[end:])
+    return ";".join(sections)
+
+
+def _unquoted_index(text, wanted):
+    quoted = False
+    for index, ch in enumerate(text):
+        if ch == "'":
+            quoted = not quoted
+        elif ch == wanted and not quoted:
+            return index
+    return -1
+
+
+def _last_digit_index(text):
+    return max(text.rfind("0"), text.rfind("#"))
 
 
 def grouping_sizes(pattern):

@@ -7,7 +7,7 @@ import re
 
 from patterns import (Inexpressible, combine_date_time, date_tokens, first_separator, grouping_sizes,
                       input_date_tokens, negative_mode, number_tokens, percent_format, serial, strip_bidi,
-                      uses_12_hour_clock)
+                      uses_12_hour_clock, with_fraction_digits)
 
 # The keys of the library's language and country tables: a locale is made
 # only for codes the identification facet can name.
@@ -213,10 +213,18 @@ def numeric(cldr, tag, locale, notes):
     currency_symbol = (cldr.value(locale, "numbers/currencies/currency[@type='%s']/symbol" % currency, currency)
                        if currency else "\u00a4")
     percent_sign = symbol("percentSign", "%")
+    default_fraction = cldr.currency_fractions.get("DEFAULT", (2, 0))
+    fraction_digits, rounding = cldr.currency_fractions.get(currency, default_fraction)
     patterns = []
     for index, kind in enumerate(NUMBER_PATTERN_KINDS):
         try:
-            tokens = number_tokens(pattern(kind), percent_sign, currency_symbol, kind == "scientific")
+            text = pattern(kind)
+            if kind == "currency":
+                if rounding:
+                    raise Inexpressible("rounding increment of the currency")
+                # The currency's own number of decimals, as CLDR applies it.
+                text = with_fraction_digits(text, fraction_digits)
+            tokens = number_tokens(text, percent_sign, currency_symbol, kind == "scientific")
             patterns.append(serial(tokens))
         except Inexpressible as reason:
             notes.add("%s pattern inexpressible (%s): built-in" % (kind, reason), tag)

@@ -9,7 +9,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from cldr_tree import Cldr  # noqa: E402
 from patterns import (Inexpressible, combine_date_time, date_field_token, date_tokens, first_separator,  # noqa: E402
-                      grouping_sizes, input_date_tokens, negative_mode, number_tokens, percent_format, serial)
+                      grouping_sizes, input_date_tokens, negative_mode, number_tokens, percent_format, serial,
+                      with_fraction_digits)
 
 
 def sd(pattern):
@@ -84,9 +85,17 @@ class DatePatterns(unittest.TestCase):
 class NumberPatterns(unittest.TestCase):
     def test_standard_patterns(self):
         self.assertEqual(serial(number_tokens("#,##0.###")), "T[#]T[gs]T[#]T[#]T[0]T[ds]T[#]T[#]T[#]")
-        self.assertEqual(serial(number_tokens("#,##0\u00a0%", "%")), "T[#]T[gs]T[#]T[#]T[0]L[\u00a0]T[pc]L[%]")
+        self.assertEqual(serial(number_tokens("#,##0\u00a0%", "%")), "T[#]T[gs]T[#]T[#]T[0]L[\u00a0%]")
         self.assertEqual(serial(number_tokens("\u00a4#,##0.00", currency_symbol="$")),
                          "L[$]T[#]T[gs]T[#]T[#]T[0]T[ds]T[0]T[0]")
+
+    def test_currency_fraction_digits(self):
+        self.assertEqual(with_fraction_digits("\u00a4#,##0.00", 0), "\u00a4#,##0")
+        self.assertEqual(with_fraction_digits("#,##0.00\u00a0\u00a4;(#,##0.00\u00a0\u00a4)", 3),
+                         "#,##0.000\u00a0\u00a4;(#,##0.000\u00a0\u00a4)")
+        self.assertEqual(with_fraction_digits("\u00a4#,##0", 2), "\u00a4#,##0.00")
+        # A quoted full stop is text, not the decimal point.
+        self.assertEqual(with_fraction_digits("'.'#,##0.00", 0), "'.'#,##0")
 
     def test_negative_subpattern_and_signs(self):
         self.assertEqual(serial(number_tokens("\u00a4 #,##0.00;\u00a4 -#,##0.00", currency_symbol="\u20ac")),
