@@ -1,0 +1,196 @@
+// Codec over the host's iconv, for every encoding that it knows.
+//
+// The UCS-2 side is iconv's UTF-16LE (our units in host order, no byte-order
+// mark; supplementary characters travel as surrogate pairs). iconv stops at
+// a malformed or unrepresentable character with EILSEQ (or EINVAL at the end
+// of the input); we then write the substitution and go on, which iconv alone
+// would not do.
+//
+// Opening a descriptor loads a conversion module and costs far more than
+// converting a short string, so each codec keeps the descriptors it has
+// opened in a small pool and hands them out reset to the initial state.
+#include <iconv.h>
+
+#include <bit>
+#include <cerrno>
+#include <mutex>
+#include <vector>
+
+#include "kti18n/locale/encoding_codec.h"
+
+namespace zv_encoding_detail {
+namespace {
+
+static_assert(std::endian::native == std::endian::little, "the UCS-2 side is opened as UTF-16LE");
+constexpr const char* kUnitsName = "UTF-16LE";
+const iconv_t kNoDescriptor = reinterpret_cast<iconv_t>(-1);
+
+class DescriptorPool {
+ public:
+  DescriptorPool(const char* to, const char* from) : to_(to), from_(from) {}
+  DescriptorPool(const DescriptorPool&) = delete;
+  DescriptorPool& operator=(const DescriptorPool&) = delete;
+  ~DescriptorPool() {
+    for (iconv_t cd : idle_) iconv_close(cd);
+  }
+
+  // A descriptor in its initial state, or kNoDescriptor.
+  iconv_t Take() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      if (!idle_.empty()) {
+        iconv_t cd = idle_.back();
+        idle_.pop_back();
+        return cd;
+      }
+    }
+    return iconv_open(to_, from_);
+  }
+
+  void Give(iconv_t cd) {
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    std::lock_guard<std::mutex> lock(mutex_);
+    idle_.push_back(cd);
+  }
+
+ private:
+  const char* to_;
+  const char* from_;
+  std::mutex mutex_;
+  std::vector<iconv_t> idle_;
+};
+
+// One descriptor, returned to its pool when the owner is destroyed.
+class PooledDescriptor {
+ public:
+  explicit PooledDescriptor(DescriptorPool& pool) : pool_(pool), cd_(pool.Take()) {}
+  PooledDescriptor(const PooledDescriptor&) = delete;
+  PooledDescriptor& operator=(const PooledDescriptor&) = delete;
+  ~PooledDescriptor() {
+    if (cd_ != kNoDescriptor) pool_.Give(cd_);
+  }
+  iconv_t get() const { return cd_; }
+
+ private:
+  DescriptorPool& pool_;
+  iconv_t cd_;
+};
+
+class IconvDecoder final : public Decoder {
+ public:
+  explicit IconvDecoder(DescriptorPool& pool) : cd_(pool) {}
+
+  void Decode(const unsigned char*& in, const unsigned char* inEnd, unsigned short*& out,
+              unsigned short* outEnd) override {
+    while (in < inEnd) {
+      char* inPtr = const_cast<char*>(reinterpret_cast<const char*>(in));
+      std::size_t inLeft = static_cast<std::size_t>(inEnd - in);
+      char* outPtr = reinterpret_cast<char*>(out);
+      std::size_t outLeft = static_cast<std::size_t>(outEnd - out) * sizeof(unsigned short);
+      std::size_t rc = iconv(cd_.get(), &inPtr, &inLeft, &outPtr, &outLeft);
+      int error = errno;
+      in = reinterpret_cast<const unsigned char*>(inPtr);
+      out = reinterpret_cast<unsigned short*>(outPtr);
+      if (rc != static_cast<std::size_t>(-1)) return;
+      if (error == E2BIG || out == outEnd) return;
+      // EILSEQ or EINVAL: one replacement for the byte that could not start a
+      // character; the next byte may start a good one.
+      *out++ = kReplacementChar;
+      ++in;
+    }
+  }
+
+  bool Finish(unsigned short*& out, unsigned short* outEnd) override {
+    char* outPtr = reinterpret_cast<char*>(out);
+    std::size_t outLeft = static_cast<std::size_t>(outEnd - out) * sizeof(unsigned short);
+    if (iconv(cd_.get(), nullptr, nullptr, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) return false;
+    out = reinterpret_cast<unsigned short*>(outPtr);
+    return true;
+  }
+
+ private:
+  PooledDescriptor cd_;
+};
+
+class IconvEncoder final : public Encoder {
+ public:
+  explicit IconvEncoder(DescriptorPool& pool) : cd_(pool) {}
+
+  void Encode(const unsigned short*& in, const unsigned short* inEnd, unsigned char*& out,
+              unsigned char* outEnd) override {
+    while (in < inEnd) {
+      if (Convert(in, inEnd, out, outEnd)) return;
+      if (errno == E2BIG) return;
+      // EILSEQ: a character the encoding lacks, or a lone surrogate; EINVAL:
+      // a high surrogate at the end.
+      std::size_t used = IsHighSurrogate(in[0]) && inEnd - in >= 2 && IsLowSurrogate(in[1]) ? 2 : 1;
+      static const unsigned short kSubstitute = kSubstitutionByte;
+      const unsigned short* sub = &kSubstitute;
+      // Through iconv, so that a stateful encoding shifts back first.
+      if (!Convert(sub, sub + 1, out, outEnd)) return;
+      in += used;
+    }
+  }
+
+  bool Finish(unsigned char*& out, unsigned char* outEnd) override {
+    char* outPtr = reinterpret_cast<char*>(out);
+    std::size_t outLeft = static_cast<std::size_t>(outEnd - out);
+    if (iconv(cd_.get(), nullptr, nullptr, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) return false;
+    out = reinterpret_cast<unsigned char*>(outPtr);
+    return true;
+  }
+
+ private:
+  // True when all of [in, inEnd) was converted; otherwise errno tells why.
+  bool Convert(const unsigned short*& in, const unsigned short* inEnd, unsigned char*& out, unsigned char* outEnd) {
+    char* inPtr = const_cast<char*>(reinterpret_cast<const char*>(in));
+    std::size_t inLeft = static_cast<std::size_t>(inEnd - in) * sizeof(unsigned short);
+    char* outPtr = reinterpret_cast<char*>(out);
+    std::size_t outLeft = static_cast<std::size_t>(outEnd - out);
+    std::size_t rc = iconv(cd_.get(), &inPtr, &inLeft, &outPtr, &outLeft);
+    int error = errno;
+    in = reinterpret_cast<const unsigned short*>(inPtr);
+    out = reinterpret_cast<unsigned char*>(outPtr);
+    errno = error;
+    return rc != static_cast<std::size_t>(-1);
+  }
+
+  PooledDescriptor cd_;
+};
+
+class IconvCodec final : public Codec {
+ public:
+  explicit IconvCodec(const char* name) : name_(name), decoders_(kUnitsName, name), encoders_(name, kUnitsName) {}
+
+  bool Available() const override {
+    std::call_once(probed_, [this] {
+      iconv_t in = iconv_open(kUnitsName, name_);
+      iconv_t out = iconv_open(name_, kUnitsName);
+      available_ = in != kNoDescriptor && out != kNoDescriptor;
+      if (in != kNoDescriptor) decoders_.Give(in);
+      if (out != kNoDescriptor) encoders_.Give(out);
+    });
+    return available_;
+  }
+  std::unique_ptr<Decoder> NewDecoder() const override {
+    return Available() ? std::make_unique<IconvDecoder>(decoders_) : nullptr;
+  }
+  std::unique_ptr<Encoder> NewEncoder() const override {
+    return Available() ? std::make_unique<IconvEncoder>(encoders_) : nullptr;
+  }
+
+ private:
+  const char* name_;
+  mutable DescriptorPool decoders_;
+  mutable DescriptorPool encoders_;
+  mutable std::once_flag probed_;
+  mutable bool available_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<Codec> MakeIconvCodec(const char* iconvName) {
+  return std::make_unique<IconvCodec>(iconvName);
+}
+
+}  // namespace zv_encoding_detail

@@ -1,0 +1,133 @@
+#include <sstream>
+
+#include "catalog_support.h"
+
+namespace {
+
+using V = std::vector<unsigned>;
+
+TEST_F(CatalogTest, ModuleRegistersItsRecords) {
+  EXPECT_EQ(catalog().GetRegisteredLocales(), (V{1031, 1033, 1036, 1041, 3084, 31000}));
+  ASSERT_NE(catalog().GetStorage(1036), nullptr);
+  EXPECT_EQ(catalog().GetStorage(1036)->lcid, 1036u);
+  EXPECT_EQ(catalog().GetStorage(4242), nullptr);
+  ASSERT_NE(catalog().GetLocaleIdentification(3084), nullptr);
+  EXPECT_EQ(catalog().GetLocaleIdentification(3084)->locale_name(), "fr_CA.CP1252@fr_CA");
+  EXPECT_EQ(text(catalog().GetLocaleIdentification(31000)->locale_display_name(true)), "International");
+  EXPECT_EQ(catalog().GetLocaleIdentification(4242), nullptr);
+}
+
+TEST_F(CatalogTest, MatchesByParts) {
+  EXPECT_EQ(match("fr_CA"), V{3084});
+  EXPECT_EQ(match("fr"), (V{1036, 3084}));
+  EXPECT_EQ(match("_FR"), V{1036});
+  EXPECT_EQ(match("fr_FR.CP1252"), V{1036});
+  EXPECT_EQ(match("fr_FR.CP1252@fr_FR"), V{1036});
+  EXPECT_EQ(match("ja_JP.CP932"), V{1041});
+  EXPECT_EQ(match("_.CP1252"), kNoMatch);  // neither language nor country: nothing to return
+  // Without a dot the at sign is part of the country.
+  EXPECT_EQ(match("fr_FR@fr_FR"), kNoMatch);
+}
+
+TEST_F(CatalogTest, NoMatchLeavesTheListAlone) {
+  std::vector<unsigned> lcids{7, 8};
+  EXPECT_EQ(catalog().QueryMatchingLocales("", lcids, false), ZV_S_NOTHING_MATCHED);
+  EXPECT_EQ(catalog().QueryMatchingLocales(nullptr, lcids, false), ZV_S_NOTHING_MATCHED);
+  EXPECT_EQ(catalog().QueryMatchingLocales("xx_FR", lcids, true), ZV_S_NOTHING_MATCHED);
+  EXPECT_EQ(lcids, (V{7, 8}));
+}
+
+TEST_F(CatalogTest, KeysAreCaseSensitive) {
+  EXPECT_EQ(match("FR_ca"), kNoMatch);
+  EXPECT_EQ(match("fr_ca", true), kNoMatch);
+  EXPECT_EQ(match("fr_FR.cp1252"), kNoMatch);
+}
+
+TEST_F(CatalogTest, EmptyIntersectionIsNoMatchEvenWithCreate) {
+  EXPECT_EQ(match("fr_JP"), kNoMatch);
+  EXPECT_EQ(match("fr_JP", true), kNoMatch);
+  EXPECT_EQ(match("fr_CA@nosuchsort", true), kNoMatch);
+  EXPECT_EQ(catalog().GetRegisteredLocales().size(), 6u);
+}
+
+TEST_F(CatalogTest, UnknownEncodingIsIgnoredOnlyWhenCreating) {
+  EXPECT_EQ(match("fr_CA.BOGUS"), kNoMatch);
+  EXPECT_EQ(match("fr_CA.BOGUS", true), V{3084});
+  EXPECT_EQ(catalog().GetRegisteredLocales().size(), 6u);
+}
+
+TEST_F(CatalogTest, CustomLocaleTakesAnotherLocalesEncoding) {
+  EXPECT_EQ(match("fr_CA.CP932"), kNoMatch);
+  EXPECT_EQ(match("fr_CA.CP932", true), V{32001});
+  const zv_locale_ident* ident = catalog().GetLocaleIdentification(32001);
+  ASSERT_NE(ident, nullptr);
+  // French Canadian, with the encoding of ja_JP and the sort order of 31000.
+  EXPECT_EQ(ident->locale_name(), "fr_CA.CP932@i18n");
+  EXPECT_EQ(text(ident->encoding_display_name()), "Japanese (Windows-932)");
+  EXPECT_EQ(text(ident->sort_order_display_name()), "Unicode collation");
+  EXPECT_EQ(text(ident->locale_display_name(false)), "français (Canada)");
+  // The custom record shares the base record's data.
+  EXPECT_EQ(catalog().GetStorage(32001)->numeric, catalog().GetStorage(3084)->numeric);
+  EXPECT_EQ(catalog().GetStorage(32001)->lcid, 32001u);
+
+  // Asked again, it is found rather than made again.
+  EXPECT_EQ(match("fr_CA.CP932", true), V{32001});
+  EXPECT_EQ(match("fr_CA"), (V{3084, 32001}));
+  EXPECT_EQ(catalog().GetRegisteredLocales().size(), 7u);
+}
+
+TEST_F(CatalogTest, CustomLocaleTakesAnotherLocalesSortOrder) {
+  EXPECT_EQ(match("fr_CA.CP1252@de_DE"), kNoMatch);
+  EXPECT_EQ(match("fr_CA.CP1252@de_DE", true), V{32001});
+  // Encoding from the lowest LCID under CP1252 (de_DE), sort order of de_DE.
+  EXPECT_EQ(catalog().GetLocaleIdentification(32001)->locale_name(), "fr_CA.CP1252@de_DE");
+  EXPECT_EQ(match("fr_CA.CP1252@de_DE", true), V{32001});
+}
+
+TEST_F(CatalogTest, EmptyNameWithCreateCopiesTheNeutralLocaleEachTime) {
+  EXPECT_EQ(match("", true), V{32001});
+  EXPECT_EQ(match("", true), V{32002});
+  EXPECT_EQ(catalog().GetLocaleIdentification(32002)->locale_name(), "i18n.CP1252@i18n");
+  // A custom copy rebuilds its display name from its parts.
+  EXPECT_EQ(text(catalog().GetLocaleIdentification(32002)->locale_display_name(false)), "i18n");
+}
+
+TEST_F(CatalogTest, RegistrationRejectsBadAndDuplicateRecords) {
+  static const zv_locale_ident_impl::StaticStorage ident = {
+      "PH", "tl", nullptr, "tl_PH", reinterpret_cast<const unsigned char*>("Western"), "CP1252", nullptr};
+  static const zv_locale_storage record = {30001, &ident, nullptr, nullptr, nullptr};
+  static const zv_locale_storage duplicate = {1036, &ident, nullptr, nullptr, nullptr};
+  static const zv_locale_storage noIdent = {30002, nullptr, nullptr, nullptr, nullptr};
+
+  catalog().GetRegisteredLocales();  // Register alone does not load the module
+  EXPECT_EQ(catalog().Register(&record), ZV_S_OK);
+  EXPECT_EQ(catalog().Register(&record), ZV_E_INVALID_DATA);
+  EXPECT_EQ(catalog().Register(&duplicate), ZV_E_INVALID_DATA);
+  EXPECT_EQ(catalog().Register(&noIdent), ZV_E_INVALID_DATA);
+  EXPECT_EQ(catalog().Register(nullptr), ZV_E_INVALID_DATA);
+
+  // The rejected records were not indexed: one entry each for 30001 and 1036.
+  EXPECT_EQ(match("tl_PH"), V{30001});
+  EXPECT_EQ(match("tl"), V{30001});
+  EXPECT_EQ(match("fr_FR"), V{1036});
+  std::ostringstream trace;
+  catalog().Trace(trace);
+  const std::string dump = trace.str();
+  EXPECT_EQ(dump.find("tl,30001"), dump.rfind("tl,30001"));
+  EXPECT_EQ(dump.find("fr_FR,1036"), dump.rfind("fr_FR,1036"));
+  EXPECT_EQ(catalog().GetStorage(1036)->ident->language, std::string("fr"));
+}
+
+TEST_F(CatalogTest, TraceListsTheFourIndexes) {
+  catalog().GetRegisteredLocales();  // loads the module
+  std::ostringstream out;
+  catalog().Trace(out);
+  const std::string expected =
+      "***** Languages *****\nde,1031\nen,1033\nfr,1036\nfr,3084\nja,1041\n"
+      "**** Territories ****\nCA,3084\nDE,1031\nFR,1036\nJP,1041\nUS,1033\ni18n,31000\n"
+      "***** Encoding ******\nCP1252,31000\nCP1252,1031\nCP1252,1033\nCP1252,1036\nCP1252,3084\nCP932,1041\n"
+      "***** Collation *****\nde_DE,1031\nen_US,1033\nfr_CA,3084\nfr_FR,1036\ni18n,31000\nja_JP,1041\n";
+  EXPECT_EQ(out.str(), expected);
+}
+
+}  // namespace
