@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "kti18n/base/thread.h"
+#include "kti18n/locale/codecvt.h"
 #include "kti18n/locale/locale_impl.h"
 #include "kti18n/locale/locale_module.h"
 
@@ -21,10 +22,6 @@ os_critical_section& catalog_mutex() {
 }
 
 const char* or_empty(const char* s) { return s ? s : ""; }
-
-// The display name of an encoding the converters know, with name replaced
-// by the converters' own copy of it; null when the name is unknown.
-const unsigned char* known_encoding_display_name(const char*& /*name*/) { return nullptr; }
 
 std::vector<unsigned> intersect(const std::vector<unsigned>& a, const std::vector<unsigned>& b) {
   std::vector<unsigned> out;
@@ -204,7 +201,7 @@ zvStatus zv_locale_catalog::QueryMatchingLocales(const char* language, const cha
     status = RegisterCustomLocale(base[0], encodings[0], sorts[0], newLcid, nullptr, nullptr);
   } else {
     const char* tableName = encoding;
-    const unsigned char* displayName = known_encoding_display_name(tableName);
+    const unsigned char* displayName = zv_codecvt::GetEncodingDisplayName(tableName);
     if (displayName == nullptr) return ZV_S_NOTHING_MATCHED;
     status = RegisterCustomLocale(base[0], 0, sorts[0], newLcid, displayName, tableName);
   }

@@ -3,7 +3,10 @@
 #include <thread>
 
 #include "catalog_support.h"
+#include "kti18n/locale/codecvt.h"
+#include "kti18n/locale/collate.h"
 #include "kti18n/locale/ctime.h"
+#include "kti18n/locale/ctype.h"
 #include "kti18n/locale/numpunct.h"
 
 namespace {
@@ -20,6 +23,10 @@ zvStatus code_of(void (*f)()) {
 TEST_F(CatalogTest, LocaleByNameCarriesTheRecordsData) {
   const zv_locale fr("fr_FR");
   EXPECT_EQ(fr.name(), "named");
+  EXPECT_TRUE(zv_has_facet<zv_ctype>(fr));
+  EXPECT_TRUE(zv_has_facet<zv_collate>(fr));
+  EXPECT_TRUE(zv_has_facet<zv_codecvt>(fr));
+  EXPECT_TRUE(zv_has_facet<zv_locale_ident>(fr));
   const auto& punct = zv_use_facet<zv_numpunct>(fr);
   EXPECT_EQ(punct.decimal_point(), u',');
   EXPECT_EQ(punct.thousands_sep(), 0x202F);
@@ -51,6 +58,16 @@ TEST_F(CatalogTest, OneImplementationPerLcid) {
   EXPECT_FALSE(a == zv_locale::classic());
 }
 
+TEST_F(CatalogTest, IdentificationIsACategory) {
+  const zv_locale fr("fr_FR");
+  const zv_locale de("de_DE");
+  // The classic locale has no identification to give.
+  EXPECT_EQ(code_of([] { zv_locale(zv_locale("fr_FR"), zv_locale::classic(), zv_locale::all); }), ZV_E_NO_FACET);
+  const zv_locale mixed(fr, de, zv_locale::identification);
+  EXPECT_EQ(zv_use_facet<zv_locale_ident>(mixed).locale_name(), "de_DE.CP1252@de_DE");
+  EXPECT_EQ(&zv_use_facet<zv_ctime>(mixed), &zv_use_facet<zv_ctime>(fr));
+}
+
 TEST_F(CatalogTest, NamesThatMatchNothingThrow) {
   EXPECT_EQ(code_of([] { zv_locale("xx_YY"); }), ZV_E_INVALID_DATA);
   EXPECT_EQ(code_of([] { zv_locale("c"); }), ZV_E_INVALID_DATA);
@@ -73,6 +90,8 @@ TEST_F(CatalogTest, CustomLocaleByName) {
   const zv_locale custom("fr_CA.CP932");
   EXPECT_EQ(zv_use_facet<zv_locale_ident>(custom).locale_name(), "fr_CA.CP932@i18n");
   EXPECT_EQ(text(zv_use_facet<zv_ctime>(custom).GetAmPm(0)), "a.m.");
+  const zv_locale central("_.CP1250");
+  EXPECT_EQ(zv_use_facet<zv_locale_ident>(central).locale_name(), "i18n.CP1250@i18n");
 }
 
 TEST_F(CatalogTest, ClearStartsEmptyAndLoadsAgain) {

@@ -1,0 +1,378 @@
+// Conversion between instants and fields in the hybrid calendar.
+#include <algorithm>
+#include <cmath>
+
+#include "kti18n/calendar/civil.h"
+#include "kti18n/calendar/gregorian_calendar.h"
+#include "kti18n/calendar/time_zone.h"
+
+using eng_civil::dayOfWeekOfJulianDay;
+using eng_civil::floorDiv;
+using eng_civil::floorMod;
+using eng_civil::julianDayBeforeYear;
+
+namespace {
+
+constexpr std::int64_t kMillisPerDay = 86400000;
+// Local times reach beyond the supported range of instants by at most the
+// zone offsets; this keeps day counts well inside 32 bits.
+constexpr double kLocalLimit = Calendar::LATEST_SUPPORTED_MILLIS + 2.0 * 86400000.0;
+
+}  // namespace
+
+// ---- Time to fields --------------------------------------------------------
+
+// The date of a local day. In the Gregorian calendar the day count since
+// 1 January of year 1 splits into 400-year cycles of 146097 days, 100-year
+// cycles of 36524 days, 4-year cycles of 1461 days and years of 365 days;
+// the last day of a 4-year cycle (or of a 400-year cycle) makes a count of
+// 4, and is day 365 of the previous year. The Julian calendar has only the
+// 4-year cycle, so the year is floor((4 d + 1464) / 1461) directly. Months
+// then follow from the day of the year: counting February as 30 days turns
+// the month lengths into a near-linear run, which (12 d + 6) / 367 inverts.
+GregorianCalendar::CivilDay GregorianCalendar::civilDay(std::int64_t epochDay) const {
+  CivilDay c{};
+  const bool gregorian = static_cast<double>(epochDay) * kOneDay >= fNormalizedGregorianCutover;
+  std::int64_t rawYear, dayOfYear0;
+  if (gregorian) {
+    const std::int64_t d = epochDay + kEpochStartAsJulianDay - kJan1_1JulianDay;
+    const std::int64_t c400 = floorDiv(d, 146097);
+    std::int64_t r = d - c400 * 146097;
+    const std::int64_t c100 = r / 36524;
+    r %= 36524;
+    const std::int64_t c4 = r / 1461;
+    r %= 1461;
+    const std::int64_t c1 = r / 365;
+    dayOfYear0 = r % 365;
+    rawYear = 400 * c400 + 100 * c100 + 4 * c4 + c1;
+    if (c100 == 4 || c1 == 4) {
+      dayOfYear0 = 365;
+    } else {
+      ++rawYear;
+    }
+    c.leap = eng_civil::gregorianLeap(rawYear);
+  } else {
+    const std::int64_t d = epochDay + kEpochStartAsJulianDay - (kJan1_1JulianDay - 2);
+    rawYear = floorDiv(4 * d + 1464, 1461);
+    dayOfYear0 = d - (365 * (rawYear - 1) + floorDiv(rawYear - 1, 4));
+    c.leap = eng_civil::julianLeap(rawYear);
+  }
+  const std::int64_t leapCorrection = dayOfYear0 >= (c.leap ? 60 : 59) ? (c.leap ? 1 : 2) : 0;
+  c.month = static_cast<std::int32_t>((12 * (dayOfYear0 + leapCorrection) + 6) / 367);
+  c.dayOfMonth = static_cast<std::int32_t>(dayOfYear0 - (c.leap ? kLeapNumDays : kNumDays)[c.month] + 1);
+  c.dayOfWeek = dayOfWeekOfJulianDay(epochDay + kEpochStartAsJulianDay);
+  // In the cutover year Day_of_year counts on from the Julian 1 January.
+  if (gregorian && rawYear == fGregorianCutoverYear) dayOfYear0 -= cutoverYearShift();
+  c.rawYear = static_cast<std::int32_t>(rawYear);
+  c.dayOfYear0 = static_cast<std::int32_t>(dayOfYear0);
+  return c;
+}
+
+void GregorianCalendar::timeToFields(double localMillis, bool quick) {
+  const CivilDay c = civilDay(static_cast<std::int64_t>(std::floor(localMillis / kOneDay)));
+  internalSet(Era, c.rawYear < 1 ? BC : AD);
+  internalSet(Year, c.rawYear < 1 ? 1 - c.rawYear : c.rawYear);
+  internalSet(Month, c.month);
+  internalSet(Day_of_month, c.dayOfMonth);
+  internalSet(Day_of_year, c.dayOfYear0 + 1);
+  internalSet(Day_of_week, c.dayOfWeek);
+  if (!quick) computeWeekFields(c);
+}
+
+// Week numbers under the week rule (first day of week, minimal days of the
+// first week): week 1 is the first week with at least the minimal number of
+// days in the period, so days before it belong to the last week of the
+// previous period and the days at the end of a year may belong to week 1 of
+// the next.
+void GregorianCalendar::computeWeekFields(const CivilDay& c) {
+  const std::int32_t firstDay = getFirstDayOfWeek();
+  const std::int32_t minimalDays = getMinimalDaysInFirstWeek();
+  const std::int32_t dayOfYear = c.dayOfYear0 + 1;
+  const std::int32_t dow = c.dayOfWeek;
+  const std::int32_t year = internalGet(Year);
+  const bool ad = internalGet(Era) == AD;
+
+  const auto relDow = static_cast<std::int32_t>(floorMod(dow + 7 - firstDay, 7));
+  const auto relDowJan1 = static_cast<std::int32_t>(floorMod(dow - dayOfYear + 701 - firstDay, 7));
+  std::int32_t woy = static_cast<std::int32_t>(floorDiv(dayOfYear - 1 + relDowJan1, 7));
+  std::int32_t yearWoy = year;
+  if (7 - relDowJan1 >= minimalDays) ++woy;
+  // The last days of a year belong to week 1 of the next when their week
+  // has too few days in this year, whether or not this year's first week
+  // was counted.
+  const std::int32_t lastDoy = yearLength(c.rawYear);
+  if (woy != 0 && dayOfYear > lastDoy - 7) {
+    const auto lastRelDow = static_cast<std::int32_t>(floorMod(relDow + lastDoy - dayOfYear, 7));
+    if (6 - lastRelDow >= minimalDays && dayOfYear + 7 - relDow > lastDoy) {
+      woy = 1;
+      yearWoy = ad ? year + 1 : (year == 1 ? 1 : year - 1);
+    }
+  }
+  if (woy == 0) {
+    woy = weekNumber(dayOfYear + yearLength(std::int64_t{c.rawYear} - 1), dow);
+    yearWoy = ad ? (year == 1 ? 1 : year - 1) : year + 1;
+  }
+  internalSet(Week_of_year, woy);
+  internalSet(Year_woy, yearWoy);
+  internalSet(Week_of_month, weekNumber(c.dayOfMonth, dow));
+  internalSet(Day_of_week_in_month, (c.dayOfMonth - 1) / 7 + 1);
+  std::int32_t dowLocal = dow - firstDay + 1;
+  if (dowLocal < 1) dowLocal += 7;
+  internalSet(Dow_local, dowLocal);
+}
+
+std::int32_t GregorianCalendar::weekNumber(std::int32_t dayOfPeriod, std::int32_t dayOfWeek) const {
+  const auto start = static_cast<std::int32_t>(floorMod(dayOfWeek - getFirstDayOfWeek() - dayOfPeriod + 1, 7));
+  std::int32_t week = static_cast<std::int32_t>(floorDiv(dayOfPeriod + start - 1, 7));
+  if (7 - start >= getMinimalDaysInFirstWeek()) ++week;
+  return week;
+}
+
+// The zone's raw offset gives the local standard time, whose date decides
+// the daylight offset. When daylight time pushes the time of day past
+// midnight the date is read again.
+void GregorianCalendar::computeFields(EngineStatus& status) {
+  if (eng_failure(status)) return;
+  const double time = internalGetTime();
+  if (!(time >= EARLIEST_SUPPORTED_MILLIS && time <= LATEST_SUPPORTED_MILLIS)) {
+    status = ENG_ILLEGAL_ARGUMENT;
+    return;
+  }
+  const TimeZone& zone = getTimeZone();
+  const std::int32_t rawOffset = zone.getRawOffset();
+  const auto clampLocal = [](double instant, double offset, double local) {
+    if (instant > 0 && offset > 0 && local < 0) return LATEST_SUPPORTED_MILLIS;
+    if (instant < 0 && offset < 0 && local > 0) return EARLIEST_SUPPORTED_MILLIS;
+    return local;
+  };
+  double local = clampLocal(time, rawOffset, time + rawOffset);
+  timeToFields(local, false);
+
+  const double day = std::floor(local / kOneDay);
+  auto millisInDay = static_cast<std::int32_t>(local - day * kOneDay);
+  const std::int32_t era = internalGet(Era);
+  const std::int32_t rawYear = era == BC ? 1 - internalGet(Year) : internalGet(Year);
+  const std::int32_t dstOffset =
+      zone.getOffset(era, internalGet(Year), internalGet(Month), internalGet(Day_of_month),
+                     internalGet(Day_of_week), millisInDay, monthLength(internalGet(Month), rawYear), status) -
+      rawOffset;
+  if (eng_failure(status)) return;
+
+  millisInDay += dstOffset;
+  if (millisInDay >= kMillisPerDay || millisInDay < 0) {
+    millisInDay = static_cast<std::int32_t>(floorMod(millisInDay, kMillisPerDay));
+    local = clampLocal(time, dstOffset, local + dstOffset);
+    timeToFields(local, false);
+  }
+
+  internalSet(Millisecond, millisInDay % 1000);
+  millisInDay /= 1000;
+  internalSet(Second, millisInDay % 60);
+  millisInDay /= 60;
+  internalSet(Minute, millisInDay % 60);
+  millisInDay /= 60;
+  internalSet(Hour_of_day, millisInDay);
+  internalSet(Am_pm, millisInDay / 12);
+  internalSet(Hour, millisInDay % 12);
+  internalSet(Zone_offset, rawOffset);
+  internalSet(Dst_offset, dstOffset);
+
+  std::fill(std::begin(fIsSet), std::end(fIsSet), true);
+  std::fill(std::begin(fStamp), std::end(fStamp), kInternallySet);
+  fNextStamp = kMinimumUserStamp;
+}
+
+// ---- Fields to time --------------------------------------------------------
+
+// All arithmetic runs in 64 bits: fields may hold any 32-bit value in a
+// lenient calendar, and a result outside the supported range is refused
+// with status 1 rather than wrapped.
+void GregorianCalendar::computeTime(EngineStatus& status) {
+  if (eng_failure(status)) return;
+  if (!isLenient() && !validateFields()) {
+    status = ENG_ILLEGAL_ARGUMENT;
+    return;
+  }
+  std::int64_t year = isSet(Year) ? internalGet(Year) : kEpochYear;
+  if (isSet(Era)) {
+    const std::int32_t era = internalGet(Era);
+    if (era == BC) {
+      year = 1 - year;
+    } else if (era != AD) {
+      status = ENG_ILLEGAL_ARGUMENT;
+      return;
+    }
+  }
+
+  // The calendar is chosen by the year first; a date on the other side of
+  // the cutover (early 1582, say) is then computed again with the other one.
+  const bool isGregorian = year >= fGregorianCutoverYear;
+  double julianDay = computeJulianDay(isGregorian, year);
+  double millis = (julianDay - kEpochStartAsJulianDay) * kOneDay;
+  if (isGregorian != (millis >= fNormalizedGregorianCutover) && julianDay != -106749550580.0) {
+    julianDay = computeJulianDay(!isGregorian, year);
+    millis = (julianDay - kEpochStartAsJulianDay) * kOneDay;
+  }
+
+  // The more recently set of Hour_of_day and Hour (with Am_pm) gives the hour.
+  std::int64_t hour = 0;
+  if (isSet(Hour_of_day) || isSet(Hour)) {
+    hour = stampOf(Hour_of_day) >= stampOf(Hour)
+               ? std::int64_t{internalGet(Hour_of_day)}
+               : std::int64_t{internalGet(Hour)} + 12 * std::int64_t{internalGet(Am_pm)};
+  }
+  const std::int64_t millisInDay =
+      ((hour * 60 + internalGet(Minute)) * 60 + internalGet(Second)) * 1000 + internalGet(Millisecond);
+  millis += static_cast<double>(millisInDay);
+  if (!(std::fabs(millis) <= kLocalLimit)) {
+    status = ENG_ILLEGAL_ARGUMENT;
+    return;
+  }
+
+  // A caller's Zone_offset fixes both offsets; otherwise the zone tells the
+  // daylight offset of the date the local time really falls on (which, when
+  // other fields than Month and Day_of_month decided the date or the time of
+  // day overflowed, is not the one in those fields).
+  const bool callerOffset = stampOf(Zone_offset) >= kMinimumUserStamp;
+  const TimeZone& zone = getTimeZone();
+  const double zoneOffset = callerOffset ? internalGet(Zone_offset) : zone.getRawOffset();
+  double dstOffset = 0;
+  if (callerOffset) {
+    dstOffset = internalGet(Dst_offset);
+  } else {
+    const double day = std::floor(millis / kOneDay);
+    const auto normalizedMillisInDay = static_cast<std::int32_t>(millis - day * kOneDay);
+    const CivilDay c = civilDay(static_cast<std::int64_t>(day));
+    const std::int32_t era = c.rawYear < 1 ? BC : AD;
+    const std::int32_t yearOfEra = c.rawYear < 1 ? 1 - c.rawYear : c.rawYear;
+    dstOffset = zone.getOffset(era, yearOfEra, c.month, c.dayOfMonth, c.dayOfWeek, normalizedMillisInDay,
+                               monthLength(c.month, c.rawYear), status) -
+                zoneOffset;
+    if (eng_failure(status)) return;
+  }
+  const double instant = millis - zoneOffset - dstOffset;
+  if (!(instant >= EARLIEST_SUPPORTED_MILLIS && instant <= LATEST_SUPPORTED_MILLIS)) {
+    status = ENG_ILLEGAL_ARGUMENT;
+    return;
+  }
+  internalSetTime(instant);
+}
+
+// The Julian day of the date the fields give. The most recently set of the
+// date fields decides how the date is told: month and day of month; month,
+// week of month and weekday; month, n-th weekday; day of year; or week of
+// year and weekday.
+double GregorianCalendar::computeJulianDay(bool isGregorian, std::int64_t year) const {
+  const std::int32_t firstDay = getFirstDayOfWeek();
+  const std::int32_t minimalDays = getMinimalDaysInFirstWeek();
+  const std::int32_t monthStamp = stampOf(Month), domStamp = stampOf(Day_of_month),
+                     womStamp = stampOf(Week_of_month), dowimStamp = stampOf(Day_of_week_in_month),
+                     doyStamp = stampOf(Day_of_year), woyStamp = stampOf(Week_of_year);
+  std::int32_t best = std::max({monthStamp, domStamp, womStamp, dowimStamp, doyStamp});
+
+  // The weekday asked for, relative to the first day of the week.
+  const std::int64_t requestedRelDow =
+      stampOf(Dow_local) > stampOf(Day_of_week) ? std::int64_t{internalGet(Dow_local)} - 1
+      : isSet(Day_of_week)                      ? floorMod(std::int64_t{internalGet(Day_of_week)} - firstDay, 7)
+                                                : 0;
+  // The first 1 January on the timeline of a year: in a cutover year that
+  // began under Julian rules it is the Julian one.
+  const auto jan1 = [&](std::int64_t y) {
+    if (isGregorian && y == fGregorianCutoverYear && cutoverYearShift() != 0)
+      return julianDayBeforeYear(false, y) + 1;
+    return julianDayBeforeYear(isGregorian, y) + 1;
+  };
+  const auto relDowOf = [&](std::int64_t julianDay) {
+    return floorMod(dayOfWeekOfJulianDay(julianDay) - firstDay, 7);
+  };
+  // Day of the year (possibly <= 0) on which week 1 starts.
+  const auto firstWeekStart = [&](std::int64_t relDowJan1) {
+    return (7 - relDowJan1 >= minimalDays ? 1 : 8) - relDowJan1;
+  };
+  const auto eraAdjusted = [&](std::int64_t y) { return isSet(Era) && internalGet(Era) == BC ? 1 - y : y; };
+
+  bool weekOfYearWins = false;
+  if (woyStamp >= best) {
+    if (stampOf(Year_woy) > stampOf(Year)) {
+      year = eraAdjusted(internalGet(Year_woy));
+      weekOfYearWins = true;
+    } else if (woyStamp > best) {
+      weekOfYearWins = true;
+      if (isSet(Year_woy) && stampOf(Year_woy) >= stampOf(Year)) {
+        year = eraAdjusted(internalGet(Year_woy));
+      } else {
+        // Only the calendar year is known: a day of week 1 before 1 January
+        // belongs to the next week year, a day of week 52 or 53 after
+        // 31 December to the previous one.
+        const std::int64_t relDowJan1 = relDowOf(jan1(year));
+        const std::int64_t start = firstWeekStart(relDowJan1);
+        const std::int32_t woy = internalGet(Week_of_year);
+        if (woy == 1) {
+          if (start < 1 && requestedRelDow < relDowJan1) ++year;
+        } else if (woy >= 52) {
+          if (requestedRelDow + start + 7 * std::int64_t{woy} - 7 > yearLength(year)) --year;
+        }
+      }
+    }
+  }
+
+  const bool useMonth = !weekOfYearWins && best != kUnset &&
+                        (best == monthStamp || best == domStamp || best == womStamp || best == dowimStamp);
+  if (useMonth) {
+    std::int64_t month = isSet(Month) ? internalGet(Month) : 0;
+    year += floorDiv(month, 12);
+    month = floorMod(month, 12);
+    const bool leap = eng_civil::leapYear(isGregorian, year);
+    std::int64_t julianDay = julianDayBeforeYear(isGregorian, year) + (leap ? kLeapNumDays : kNumDays)[month];
+    if (best == domStamp || best == monthStamp) {
+      return static_cast<double>(julianDay + (isSet(Day_of_month) ? internalGet(Day_of_month) : 1));
+    }
+    const std::int64_t relDow1 = relDowOf(julianDay + 1);
+    const std::int64_t weekday = isSet(Day_of_week) ? floorMod(std::int64_t{internalGet(Day_of_week)} - firstDay, 7) : 0;
+    std::int64_t date = weekday - relDow1 + 1;  // day of the month in week 0 or 1
+    if (best == womStamp) {
+      if (7 - relDow1 < minimalDays) date += 7;
+      return static_cast<double>(julianDay + date + 7 * (std::int64_t{internalGet(Week_of_month)} - 1));
+    }
+    if (date < 1) date += 7;  // the first such weekday of the month
+    const std::int64_t n = internalGet(Day_of_week_in_month);
+    if (n >= 0) return static_cast<double>(julianDay + date + 7 * (n - 1));
+    const std::int64_t length = (leap ? kLeapMonthLength : kMonthLength)[month];
+    return static_cast<double>(julianDay + date + 7 * ((length - date) / 7 + n + 1));
+  }
+
+  const std::int64_t dayBeforeYear = jan1(year) - 1;
+  if (weekOfYearWins) {
+    const std::int64_t relDowJan1 = relDowOf(dayBeforeYear + 1);
+    const std::int64_t doy =
+        7 * std::int64_t{internalGet(Week_of_year)} + firstWeekStart(relDowJan1) + requestedRelDow - 7;
+    return static_cast<double>(dayBeforeYear + doy);
+  }
+  if (best != kUnset && best == doyStamp) return static_cast<double>(dayBeforeYear + internalGet(Day_of_year));
+  return static_cast<double>(dayBeforeYear + 1);
+}
+
+bool GregorianCalendar::boundsCheck(std::int32_t value, EDateFields field) const {
+  return value >= getMinimum(field) && value <= getMaximum(field);
+}
+
+// A non-lenient calendar takes only values inside each field's range; the
+// day of the month and of the year are checked against the actual month
+// and year.
+bool GregorianCalendar::validateFields() const {
+  for (int f = 0; f < FIELD_COUNT; ++f) {
+    const auto field = static_cast<EDateFields>(f);
+    if (field == Day_of_month || field == Day_of_year || !isSet(field)) continue;
+    if (!boundsCheck(internalGet(field), field)) return false;
+  }
+  if (isSet(Day_of_month)) {
+    const std::int32_t day = internalGet(Day_of_month);
+    if (day < 1 || day > monthLength(internalGet(Month))) return false;
+  }
+  if (isSet(Day_of_year)) {
+    const std::int32_t day = internalGet(Day_of_year);
+    if (day < 1 || day > yearLength()) return false;
+  }
+  if (isSet(Day_of_week_in_month) && internalGet(Day_of_week_in_month) == 0) return false;
+  return true;
+}

@@ -1,0 +1,143 @@
+#include "kti18n/calendar/time_zone.h"
+
+#include <cstdlib>
+
+#include "kti18n/base/thread.h"
+#include "kti18n/calendar/builtin_zones.h"
+#include "kti18n/calendar/host_zone.h"
+#include "kti18n/calendar/simple_time_zone.h"
+
+namespace {
+
+// Guards the default zone and the ID list. Created by the engine's start-up;
+// the functions below fall back to a function-local lock if called outside
+// it (for instance from another start-up object's constructor).
+os_critical_section* gZoneMutex = nullptr;
+
+os_critical_section& zoneMutex() {
+  if (gZoneMutex != nullptr) return *gZoneMutex;
+  static os_critical_section fallback;
+  return fallback;
+}
+
+}  // namespace
+
+const char TimeZone::classIdTag = 0;
+const TimeZone* TimeZone::GMT = nullptr;
+TimeZone* TimeZone::fgDefaultZone = nullptr;
+ucs2string* TimeZone::ZONE_IDS = nullptr;
+bool TimeZone::DATA_LOADED = false;
+
+TimeZone::~TimeZone() = default;
+
+bool TimeZone::operator==(const TimeZone& that) const {
+  return getDynamicClassId() == that.getDynamicClassId() && fID == that.fID;
+}
+
+bool TimeZone::hasSameRules(const TimeZone& other) const {
+  return getRawOffset() == other.getRawOffset() && useDaylightTime() == other.useDaylightTime();
+}
+
+// ---- Built-in zones --------------------------------------------------------
+
+void TimeZone::loadZoneData() {
+  os_lock_guard hold(zoneMutex());
+  if (DATA_LOADED) return;
+  ZONE_IDS = new ucs2string[eng_zones::kBuiltinZoneCount];
+  for (std::int32_t i = 0; i < eng_zones::kBuiltinZoneCount; ++i) ZONE_IDS[i] = eng_zones::kBuiltinZones[i].id;
+  DATA_LOADED = true;
+}
+
+TimeZone* TimeZone::createTimeZone(const ucs2string& id) {
+  loadZoneData();
+  for (std::int32_t i = 0; i < eng_zones::kBuiltinZoneCount; ++i) {
+    if (ZONE_IDS[i] != id) continue;
+    const eng_zones::BuiltinZone& z = eng_zones::kBuiltinZones[i];
+    if (z.savings == 0) return new SimpleTimeZone(SimpleTimeZone::StandardZone{z.rawOffset}, id);
+    const SimpleTimeZone::DSTZone record{z.rawOffset,  z.savings,    z.startMonth, z.startDay,
+                                         z.startDayOfWeek, z.startTime, z.startTimeMode, z.endMonth,
+                                         z.endDay,     z.endDayOfWeek, z.endTime,    z.endTimeMode};
+    return new SimpleTimeZone(record, id);
+  }
+  if (GMT != nullptr) return GMT->clone();
+  return new SimpleTimeZone(0, "GMT"_u2);
+}
+
+const ucs2string** TimeZone::createAvailableIDs(std::int32_t& count) {
+  loadZoneData();
+  count = eng_zones::kBuiltinZoneCount;
+  const ucs2string** ids = new const ucs2string*[static_cast<std::size_t>(count)];
+  for (std::int32_t i = 0; i < count; ++i) ids[i] = &ZONE_IDS[i];
+  return ids;
+}
+
+// ---- The default zone ------------------------------------------------------
+
+// The host zone in the engine's terms. The host's transition times are
+// wall-clock times, which is the engine's wall-time mode.
+TimeZone* TimeZone::createHostZone() {
+  const auto host = eng_host::readHostZone(std::getenv("TZ"));
+  if (!host) return new SimpleTimeZone(0, "UTC"_u2);
+  const ucs2string id(host->name.c_str());
+  if (host->hasDaylight) {
+    EngineStatus status = ENG_OK;
+    auto* zone = new SimpleTimeZone(host->rawOffset, id, host->start.month, host->start.day,
+                                    host->start.dayOfWeek, host->start.time, SimpleTimeZone::WALL_TIME,
+                                    host->end.month, host->end.day, host->end.dayOfWeek, host->end.time,
+                                    SimpleTimeZone::WALL_TIME, host->dstSavings, status);
+    if (eng_success(status)) return zone;
+    delete zone;  // a rule the engine cannot hold: keep the standard offset
+  }
+  return new SimpleTimeZone(host->rawOffset, id);
+}
+
+void TimeZone::initDefault() {
+  os_lock_guard hold(zoneMutex());
+  if (fgDefaultZone == nullptr) fgDefaultZone = createHostZone();
+}
+
+TimeZone* TimeZone::createDefault() {
+  os_lock_guard hold(zoneMutex());
+  if (fgDefaultZone == nullptr) fgDefaultZone = createHostZone();
+  return fgDefaultZone->clone();
+}
+
+void TimeZone::adoptDefault(TimeZone* zone) {
+  if (zone == nullptr) return;
+  os_lock_guard hold(zoneMutex());
+  delete fgDefaultZone;
+  fgDefaultZone = zone;
+}
+
+void TimeZone::setDefault(const TimeZone& zone) { adoptDefault(zone.clone()); }
+
+// ---- Start-up --------------------------------------------------------------
+
+int ZoneEngineInitExit::count = 0;
+
+ZoneEngineInitExit::ZoneEngineInitExit() {
+  if (count++ == 0) init();
+}
+
+ZoneEngineInitExit::~ZoneEngineInitExit() {
+  if (--count == 0) exit();
+}
+
+void ZoneEngineInitExit::init() {
+  os_init_thread_toolkit();
+  gZoneMutex = new os_critical_section;
+  TimeZone::GMT = new SimpleTimeZone(0, "GMT"_u2);
+}
+
+void ZoneEngineInitExit::exit() {
+  delete TimeZone::GMT;
+  TimeZone::GMT = nullptr;
+  delete TimeZone::fgDefaultZone;
+  TimeZone::fgDefaultZone = nullptr;
+  delete[] TimeZone::ZONE_IDS;
+  TimeZone::ZONE_IDS = nullptr;
+  TimeZone::DATA_LOADED = false;
+  delete gZoneMutex;
+  gZoneMutex = nullptr;
+  os_exit_thread_toolkit();
+}
