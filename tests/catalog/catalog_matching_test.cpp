@@ -102,22 +102,22 @@ TEST_F(CatalogTest, CustomLocaleTakesAnotherLocalesEncoding) {
 
 TEST_F(CatalogTest, CustomLocaleWithAnEncodingNoLocaleUses) {
   // While other parts match, an encoding no locale uses is ignored...
-  EXPECT_EQ(match("fr_CA.CP1250", true), V{3084});
+  EXPECT_EQ(match("fr_CA.ISO-8859-2", true), V{3084});
   // ...but when nothing else is left, the converters' name makes a custom locale.
   std::vector<unsigned> lcids;
-  const std::string name = "fr_CA.CP1250@de_DE";
+  const std::string name = "fr_CA.ISO-8859-2@de_DE";
   ASSERT_EQ(catalog().QueryMatchingLocales(name.c_str(), lcids, true), ZV_S_OK);
   ASSERT_EQ(lcids, V{32001});
   const zv_locale_ident* ident = catalog().GetLocaleIdentification(32001);
-  EXPECT_EQ(ident->locale_name(), "fr_CA.CP1250@de_DE");
+  EXPECT_EQ(ident->locale_name(), "fr_CA.ISO-8859-2@de_DE");
   // The record keeps the converters' own copy of the name, not the caller's text.
-  const char* tableName = "CP1250";
+  const char* tableName = "ISO-8859-2";
   const unsigned char* display = zv_codecvt::GetEncodingDisplayName(tableName);
   EXPECT_EQ(ident->encoding_technical_name(), tableName);
   EXPECT_EQ(text(ident->encoding_display_name()), text(ucs2string(display)));
-  EXPECT_EQ(match("fr_CA.CP1250"), (V{32001}));
-  EXPECT_EQ(match("_.CP1250", true), V{32002});
-  EXPECT_EQ(catalog().GetLocaleIdentification(32002)->locale_name(), "i18n.CP1250@i18n");
+  EXPECT_EQ(match("fr_CA.ISO-8859-2"), (V{32001}));
+  EXPECT_EQ(match("_.ISO-8859-2", true), V{32002});
+  EXPECT_EQ(catalog().GetLocaleIdentification(32002)->locale_name(), "i18n.ISO-8859-2@i18n");
   // An encoding nobody knows makes nothing.
   EXPECT_EQ(match("_.NOSUCHENCODING", true), kNoMatch);
 }

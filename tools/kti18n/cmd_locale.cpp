@@ -8,7 +8,7 @@
 #include <string>
 
 #include "cli.h"
-#include "kti18n/base/exception.h"
+#include "locale_option.h"
 #include "kti18n/locale/ctime.h"
 #include "kti18n/locale/locale.h"
 #include "kti18n/locale/locale_ident.h"
@@ -113,21 +113,13 @@ int run_locale(const cli::Args& args) {
   const cli::Options options(args, {}, {});
   if (!options.ok()) return cli::usage_error(options.error());
   if (options.positional().size() != 1) return cli::usage_error("locale: give one locale name, e.g. fr_FR");
-  const std::string& name = options.positional()[0];
-  try {
-    const zv_locale loc(name.c_str());
-    if (zv_has_facet<zv_locale_ident>(loc)) print_identification(zv_use_facet<zv_locale_ident>(loc));
-    print_numbers(zv_use_facet<zv_numpunct>(loc));
-    print_names(zv_use_facet<zv_ctime>(loc));
-    print_date_patterns(zv_use_facet<zv_ctime>(loc));
-  } catch (const ZVException& e) {
-    std::string message = "locale: no locale matches '";
-    message += name;
-    message += "' (";
-    message += e.what();
-    message += ")";
-    return cli::usage_error(message);
-  }
+  const auto loc = cli::resolve_locale(options.positional()[0]);
+  if (!loc) return cli::kUsageError;
+  // The classic locale has no identification; everything else it has.
+  if (zv_has_facet<zv_locale_ident>(*loc)) print_identification(zv_use_facet<zv_locale_ident>(*loc));
+  print_numbers(zv_use_facet<zv_numpunct>(*loc));
+  print_names(zv_use_facet<zv_ctime>(*loc));
+  print_date_patterns(zv_use_facet<zv_ctime>(*loc));
   return 0;
 }
 
