@@ -4020,11 +4020,11 @@ constexpr unsigned char kUtf8[] = {
     0x4C, 0x61, 0x74, 0x76, 0x69, 0x61, 0x6E, 0x20, 0x28, 0x4C, 0x61, 0x74, 0x76, 0x69, 0x61, 0x29, 0x0,  // 986 [Latvian (Latvia)]
     0x4C, 0x69, 0x74, 0x68, 0x75, 0x61, 0x6E, 0x69, 0x61, 0x6E, 0x20, 0x28, 0x4C, 0x69, 0x74, 0x68, 0x75, 0x61, 0x6E, 0x69, 0x61, 0x29, 0x0,  // 1003 [Lithuanian (Lithuania)]
     0x54, 0x61, 0x6A, 0x69, 0x6B, 0x20, 0x28, 0x54, 0x61, 0x6A, 0x69, 0x6B, 0x69, 0x73, 0x74, 0x61, 0x6E, 0x29, 0x0,  // 1026 [Tajik (Tajikistan)]
-    0x50, 0x65, 0x72, 0x73, 0x69, 0x61, 0x6E, 0x20, 0x28, 0x49, 0x72, 0x61, 0x6E, 0x29, 0x0,  // 1045 [Persian (Iran)]
-    0x56, 0x69, 0x65, 0x74, 0x6E, 0x61, 0x6D, 0x65, 0x73, 0x65, 0x20, 0x28, 0x56, 0x69, 0x65, 0x74, 0x6E, 0x61, 0x6D, 0x29, 0x0,  // 1060 [Vietnamese (Vietnam)]
-    0x56, 0x69, 0x65, 0x74, 0x6E, 0x61, 0x6D, 0x65, 0x73, 0x65, 0x20, 0x28, 0x57, 0x69, 0x6E, 0x64, 0x6F, 0x77, 0x73, 0x2D, 0x31, 0x32, 0x35, 0x38, 0x29, 0x0,  // 1081 [Vietnamese (Windows-1258)]
-    0x41, 0x72, 0x6D, 0x65, 0x6E, 0x69, 0x61, 0x6E, 0x20, 0x28, 0x41, 0x72, 0x6D, 0x65, 0x6E, 0x69, 0x61, 0x29, 0x0,  // 1107 [Armenian (Armenia)]
-    0x55, 0x6E, 0x69, 0x63, 0x6F, 0x64, 0x65, 0x20, 0x28, 0x55, 0x54, 0x46, 0x2D, 0x38, 0x29, 0x0,  // 1126 [Unicode (UTF-8)]
+    0x55, 0x6E, 0x69, 0x63, 0x6F, 0x64, 0x65, 0x20, 0x28, 0x55, 0x54, 0x46, 0x2D, 0x38, 0x29, 0x0,  // 1045 [Unicode (UTF-8)]
+    0x50, 0x65, 0x72, 0x73, 0x69, 0x61, 0x6E, 0x20, 0x28, 0x49, 0x72, 0x61, 0x6E, 0x29, 0x0,  // 1061 [Persian (Iran)]
+    0x56, 0x69, 0x65, 0x74, 0x6E, 0x61, 0x6D, 0x65, 0x73, 0x65, 0x20, 0x28, 0x56, 0x69, 0x65, 0x74, 0x6E, 0x61, 0x6D, 0x29, 0x0,  // 1076 [Vietnamese (Vietnam)]
+    0x56, 0x69, 0x65, 0x74, 0x6E, 0x61, 0x6D, 0x65, 0x73, 0x65, 0x20, 0x28, 0x57, 0x69, 0x6E, 0x64, 0x6F, 0x77, 0x73, 0x2D, 0x31, 0x32, 0x35, 0x38, 0x29, 0x0,  // 1097 [Vietnamese (Windows-1258)]
+    0x41, 0x72, 0x6D, 0x65, 0x6E, 0x69, 0x61, 0x6E, 0x20, 0x28, 0x41, 0x72, 0x6D, 0x65, 0x6E, 0x69, 0x61, 0x29, 0x0,  // 1123 [Armenian (Armenia)]
     0x41, 0x7A, 0x65, 0x72, 0x62, 0x61, 0x69, 0x6A, 0x61, 0x6E, 0x69, 0x20, 0x28, 0x4C, 0x61, 0x74, 0x69, 0x6E, 0x2C, 0x20, 0x41, 0x7A, 0x65, 0x72, 0x62, 0x61, 0x69, 0x6A, 0x61, 0x6E, 0x29, 0x0,  // 1142 [Azerbaijani (Latin, Azerbaijan)]
     0x42, 0x61, 0x73, 0x71, 0x75, 0x65, 0x20, 0x28, 0x53, 0x70, 0x61, 0x69, 0x6E, 0x29, 0x0,  // 1174 [Basque (Spain)]
     0x4D, 0x61, 0x63, 0x65, 0x64, 0x6F, 0x6E, 0x69, 0x61, 0x6E, 0x20, 0x28, 0x4E, 0x6F, 0x72, 0x74, 0x68, 0x20, 0x4D, 0x61, 0x63, 0x65, 0x64, 0x6F, 0x6E, 0x69, 0x61, 0x29, 0x0,  // 1189 [Macedonian (North Macedonia)]
@@ -5110,59 +5110,59 @@ const zv_locale_ident_impl::StaticStorage kIdent[] = {
     {"EE", "et", kUtf8 + 945, "et_EE", kUtf8 + 964, "CP1257", nullptr},  // et_EE
     {"LV", "lv", kUtf8 + 986, "lv_LV", kUtf8 + 964, "CP1257", nullptr},  // lv_LV
     {"LT", "lt", kUtf8 + 1003, "lt_LT", kUtf8 + 964, "CP1257", nullptr},  // lt_LT
-    {"TJ", "tg", kUtf8 + 1026, "tg_TJ", kUtf8 + 110, "CP1251", nullptr},  // tg_TJ
-    {"IR", "fa", kUtf8 + 1045, "fa_IR", kUtf8 + 67, "CP1256", nullptr},  // fa_IR
-    {"VN", "vi", kUtf8 + 1060, "vi_VN", kUtf8 + 1081, "CP1258", nullptr},  // vi_VN
-    {"AM", "hy", kUtf8 + 1107, "hy_AM", kUtf8 + 1126, "UTF-8", nullptr},  // hy_AM
+    {"TJ", "tg", kUtf8 + 1026, "tg_TJ", kUtf8 + 1045, "UTF-8", nullptr},  // tg_TJ
+    {"IR", "fa", kUtf8 + 1061, "fa_IR", kUtf8 + 67, "CP1256", nullptr},  // fa_IR
+    {"VN", "vi", kUtf8 + 1076, "vi_VN", kUtf8 + 1097, "CP1258", nullptr},  // vi_VN
+    {"AM", "hy", kUtf8 + 1123, "hy_AM", kUtf8 + 1045, "UTF-8", nullptr},  // hy_AM
     {"AZ", "az", kUtf8 + 1142, "az_AZ", kUtf8 + 821, "CP1254", nullptr},  // az_AZ
     {"ES", "eu", kUtf8 + 1174, "eu_ES", kUtf8 + 150, "CP1252", nullptr},  // eu_ES
     {"MK", "mk", kUtf8 + 1189, "mk_MK", kUtf8 + 110, "CP1251", nullptr},  // mk_MK
     {"ZA", "xh", kUtf8 + 1218, "xh_ZA", kUtf8 + 150, "CP1252", nullptr},  // xh_ZA
     {"ZA", "zu", kUtf8 + 1239, "zu_ZA", kUtf8 + 150, "CP1252", nullptr},  // zu_ZA
     {"ZA", "af", kUtf8 + 1259, "af_ZA", kUtf8 + 150, "CP1252", nullptr},  // af_ZA
-    {"GE", "ka", kUtf8 + 1284, "ka_GE", kUtf8 + 1126, "UTF-8", nullptr},  // ka_GE
+    {"GE", "ka", kUtf8 + 1284, "ka_GE", kUtf8 + 1045, "UTF-8", nullptr},  // ka_GE
     {"FO", "fo", kUtf8 + 1303, "fo_FO", kUtf8 + 150, "CP1252", nullptr},  // fo_FO
-    {"IN", "hi", kUtf8 + 1327, "hi_IN", kUtf8 + 1126, "UTF-8", nullptr},  // hi_IN
-    {"MT", "mt", kUtf8 + 1341, "mt_MT", kUtf8 + 150, "CP1252", nullptr},  // mt_MT
-    {"NO", "se", kUtf8 + 1357, "se_NO", kUtf8 + 150, "CP1252", nullptr},  // se_NO
+    {"IN", "hi", kUtf8 + 1327, "hi_IN", kUtf8 + 1045, "UTF-8", nullptr},  // hi_IN
+    {"MT", "mt", kUtf8 + 1341, "mt_MT", kUtf8 + 1045, "UTF-8", nullptr},  // mt_MT
+    {"NO", "se", kUtf8 + 1357, "se_NO", kUtf8 + 1045, "UTF-8", nullptr},  // se_NO
     {"MY", "ms", kUtf8 + 1380, "ms_MY", kUtf8 + 150, "CP1252", nullptr},  // ms_MY
     {"KZ", "kk", kUtf8 + 1397, "kk_KZ", kUtf8 + 110, "CP1251", nullptr},  // kk_KZ
     {"KG", "ky", kUtf8 + 1417, "ky_KG", kUtf8 + 110, "CP1251", nullptr},  // ky_KG
     {"KE", "sw", kUtf8 + 1437, "sw_KE", kUtf8 + 150, "CP1252", nullptr},  // sw_KE
-    {"TM", "tk", kUtf8 + 1453, "tk_TM", kUtf8 + 150, "CP1252", nullptr},  // tk_TM
+    {"TM", "tk", kUtf8 + 1453, "tk_TM", kUtf8 + 1045, "UTF-8", nullptr},  // tk_TM
     {"UZ", "uz", kUtf8 + 1476, "uz_UZ", kUtf8 + 150, "CP1252", nullptr},  // uz_UZ
     {"RU", "tt", kUtf8 + 1502, "tt_RU", kUtf8 + 110, "CP1251", nullptr},  // tt_RU
-    {"IN", "bn", kUtf8 + 1517, "bn_IN", kUtf8 + 1126, "UTF-8", nullptr},  // bn_IN
-    {"IN", "pa", kUtf8 + 1532, "pa_IN", kUtf8 + 1126, "UTF-8", nullptr},  // pa_IN
-    {"IN", "gu", kUtf8 + 1558, "gu_IN", kUtf8 + 1126, "UTF-8", nullptr},  // gu_IN
-    {"IN", "ta", kUtf8 + 1575, "ta_IN", kUtf8 + 1126, "UTF-8", nullptr},  // ta_IN
-    {"IN", "te", kUtf8 + 1589, "te_IN", kUtf8 + 1126, "UTF-8", nullptr},  // te_IN
-    {"IN", "kn", kUtf8 + 1604, "kn_IN", kUtf8 + 1126, "UTF-8", nullptr},  // kn_IN
-    {"IN", "ml", kUtf8 + 1620, "ml_IN", kUtf8 + 1126, "UTF-8", nullptr},  // ml_IN
-    {"IN", "as", kUtf8 + 1638, "as_IN", kUtf8 + 1126, "UTF-8", nullptr},  // as_IN
-    {"IN", "mr", kUtf8 + 1655, "mr_IN", kUtf8 + 1126, "UTF-8", nullptr},  // mr_IN
-    {"IN", "sa", kUtf8 + 1671, "sa_IN", kUtf8 + 1126, "UTF-8", nullptr},  // sa_IN
-    {"MN", "mn", kUtf8 + 1688, "mn_MN", kUtf8 + 110, "CP1251", nullptr},  // mn_MN
-    {"CN", "bo", kUtf8 + 1709, "bo_CN", kUtf8 + 1126, "UTF-8", nullptr},  // bo_CN
+    {"IN", "bn", kUtf8 + 1517, "bn_IN", kUtf8 + 1045, "UTF-8", nullptr},  // bn_IN
+    {"IN", "pa", kUtf8 + 1532, "pa_IN", kUtf8 + 1045, "UTF-8", nullptr},  // pa_IN
+    {"IN", "gu", kUtf8 + 1558, "gu_IN", kUtf8 + 1045, "UTF-8", nullptr},  // gu_IN
+    {"IN", "ta", kUtf8 + 1575, "ta_IN", kUtf8 + 1045, "UTF-8", nullptr},  // ta_IN
+    {"IN", "te", kUtf8 + 1589, "te_IN", kUtf8 + 1045, "UTF-8", nullptr},  // te_IN
+    {"IN", "kn", kUtf8 + 1604, "kn_IN", kUtf8 + 1045, "UTF-8", nullptr},  // kn_IN
+    {"IN", "ml", kUtf8 + 1620, "ml_IN", kUtf8 + 1045, "UTF-8", nullptr},  // ml_IN
+    {"IN", "as", kUtf8 + 1638, "as_IN", kUtf8 + 1045, "UTF-8", nullptr},  // as_IN
+    {"IN", "mr", kUtf8 + 1655, "mr_IN", kUtf8 + 1045, "UTF-8", nullptr},  // mr_IN
+    {"IN", "sa", kUtf8 + 1671, "sa_IN", kUtf8 + 1045, "UTF-8", nullptr},  // sa_IN
+    {"MN", "mn", kUtf8 + 1688, "mn_MN", kUtf8 + 1045, "UTF-8", nullptr},  // mn_MN
+    {"CN", "bo", kUtf8 + 1709, "bo_CN", kUtf8 + 1045, "UTF-8", nullptr},  // bo_CN
     {"GB", "cy", kUtf8 + 1725, "cy_GB", kUtf8 + 150, "CP1252", nullptr},  // cy_GB
-    {"KH", "km", kUtf8 + 1748, "km_KH", kUtf8 + 1126, "UTF-8", nullptr},  // km_KH
-    {"LA", "lo", kUtf8 + 1765, "lo_LA", kUtf8 + 1126, "UTF-8", nullptr},  // lo_LA
-    {"MM", "my", kUtf8 + 1776, "my_MM", kUtf8 + 1126, "UTF-8", nullptr},  // my_MM
+    {"KH", "km", kUtf8 + 1748, "km_KH", kUtf8 + 1045, "UTF-8", nullptr},  // km_KH
+    {"LA", "lo", kUtf8 + 1765, "lo_LA", kUtf8 + 1045, "UTF-8", nullptr},  // lo_LA
+    {"MM", "my", kUtf8 + 1776, "my_MM", kUtf8 + 1045, "UTF-8", nullptr},  // my_MM
     {"ES", "gl", kUtf8 + 1802, "gl_ES", kUtf8 + 150, "CP1252", nullptr},  // gl_ES
-    {"IN", "sd", kUtf8 + 1819, "sd_IN", kUtf8 + 1126, "UTF-8", nullptr},  // sd_IN
-    {"LK", "si", kUtf8 + 1846, "si_LK", kUtf8 + 1126, "UTF-8", nullptr},  // si_LK
-    {"ET", "am", kUtf8 + 1866, "am_ET", kUtf8 + 1126, "UTF-8", nullptr},  // am_ET
-    {"NP", "ne", kUtf8 + 1885, "ne_NP", kUtf8 + 1126, "UTF-8", nullptr},  // ne_NP
+    {"IN", "sd", kUtf8 + 1819, "sd_IN", kUtf8 + 1045, "UTF-8", nullptr},  // sd_IN
+    {"LK", "si", kUtf8 + 1846, "si_LK", kUtf8 + 1045, "UTF-8", nullptr},  // si_LK
+    {"ET", "am", kUtf8 + 1866, "am_ET", kUtf8 + 1045, "UTF-8", nullptr},  // am_ET
+    {"NP", "ne", kUtf8 + 1885, "ne_NP", kUtf8 + 1045, "UTF-8", nullptr},  // ne_NP
     {"NL", "fy", kUtf8 + 1900, "fy_NL", kUtf8 + 150, "CP1252", nullptr},  // fy_NL
-    {"AF", "ps", kUtf8 + 1930, "ps_AF", kUtf8 + 67, "CP1256", nullptr},  // ps_AF
-    {"NG", "ha", kUtf8 + 1951, "ha_NG", kUtf8 + 150, "CP1252", nullptr},  // ha_NG
+    {"AF", "ps", kUtf8 + 1930, "ps_AF", kUtf8 + 1045, "UTF-8", nullptr},  // ps_AF
+    {"NG", "ha", kUtf8 + 1951, "ha_NG", kUtf8 + 1045, "UTF-8", nullptr},  // ha_NG
     {"LU", "lb", kUtf8 + 1967, "lb_LU", kUtf8 + 150, "CP1252", nullptr},  // lb_LU
     {"GL", "kl", kUtf8 + 1994, "kl_GL", kUtf8 + 150, "CP1252", nullptr},  // kl_GL
     {"ET", "om", kUtf8 + 2018, "om_ET", kUtf8 + 150, "CP1252", nullptr},  // om_ET
     {"SO", "so", kUtf8 + 2035, "so_SO", kUtf8 + 150, "CP1252", nullptr},  // so_SO
-    {"FR", "br", kUtf8 + 2052, "br_FR", kUtf8 + 150, "CP1252", nullptr},  // br_FR
-    {"CN", "ug", kUtf8 + 2068, "ug_CN", kUtf8 + 67, "CP1256", nullptr},  // ug_CN
-    {"NZ", "mi", kUtf8 + 2083, "mi_NZ", kUtf8 + 150, "CP1252", nullptr},  // mi_NZ
+    {"FR", "br", kUtf8 + 2052, "br_FR", kUtf8 + 1045, "UTF-8", nullptr},  // br_FR
+    {"CN", "ug", kUtf8 + 2068, "ug_CN", kUtf8 + 1045, "UTF-8", nullptr},  // ug_CN
+    {"NZ", "mi", kUtf8 + 2083, "mi_NZ", kUtf8 + 1045, "UTF-8", nullptr},  // mi_NZ
     {"RW", "rw", kUtf8 + 2104, "rw_RW", kUtf8 + 150, "CP1252", nullptr},  // rw_RW
     {"SN", "wo", kUtf8 + 2125, "wo_SN", kUtf8 + 150, "CP1252", nullptr},  // wo_SN
     {"GB", "gd", kUtf8 + 2141, "gd_GB", kUtf8 + 150, "CP1252", nullptr},  // gd_GB
@@ -5179,23 +5179,23 @@ const zv_locale_ident_impl::StaticStorage kIdent[] = {
     {"MD", "ru", kUtf8 + 2402, "ru_MD", kUtf8 + 110, "CP1251", nullptr},  // ru_MD
     {"FI", "sv", kUtf8 + 2420, "sv_FI", kUtf8 + 150, "CP1252", nullptr},  // sv_FI
     {"IN", "ur", kUtf8 + 2438, "ur_IN", kUtf8 + 67, "CP1256", nullptr},  // ur_IN
-    {"SE", "se", kUtf8 + 2451, "se_SE", kUtf8 + 150, "CP1252", nullptr},  // se_SE
+    {"SE", "se", kUtf8 + 2451, "se_SE", kUtf8 + 1045, "UTF-8", nullptr},  // se_SE
     {"IE", "ga", kUtf8 + 2474, "ga_IE", kUtf8 + 150, "CP1252", nullptr},  // ga_IE
     {"BN", "ms", kUtf8 + 2490, "ms_BN", kUtf8 + 150, "CP1252", nullptr},  // ms_BN
-    {"BD", "bn", kUtf8 + 2505, "bn_BD", kUtf8 + 1126, "UTF-8", nullptr},  // bn_BD
-    {"PK", "pa", kUtf8 + 2525, "pa_PK", kUtf8 + 67, "CP1256", nullptr},  // pa_PK
-    {"LK", "ta", kUtf8 + 2552, "ta_LK", kUtf8 + 1126, "UTF-8", nullptr},  // ta_LK
-    {"PK", "sd", kUtf8 + 2570, "sd_PK", kUtf8 + 67, "CP1256", nullptr},  // sd_PK
-    {"IN", "ks", kUtf8 + 2596, "ks_IN", kUtf8 + 1126, "UTF-8", nullptr},  // ks_IN
-    {"IN", "ne", kUtf8 + 2625, "ne_IN", kUtf8 + 1126, "UTF-8", nullptr},  // ne_IN
+    {"BD", "bn", kUtf8 + 2505, "bn_BD", kUtf8 + 1045, "UTF-8", nullptr},  // bn_BD
+    {"PK", "pa", kUtf8 + 2525, "pa_PK", kUtf8 + 1045, "UTF-8", nullptr},  // pa_PK
+    {"LK", "ta", kUtf8 + 2552, "ta_LK", kUtf8 + 1045, "UTF-8", nullptr},  // ta_LK
+    {"PK", "sd", kUtf8 + 2570, "sd_PK", kUtf8 + 1045, "UTF-8", nullptr},  // sd_PK
+    {"IN", "ks", kUtf8 + 2596, "ks_IN", kUtf8 + 1045, "UTF-8", nullptr},  // ks_IN
+    {"IN", "ne", kUtf8 + 2625, "ne_IN", kUtf8 + 1045, "UTF-8", nullptr},  // ne_IN
     {"EG", "ar", kUtf8 + 2640, "ar_EG", kUtf8 + 67, "CP1256", nullptr},  // ar_EG
     {"HK", "zh", kUtf8 + 2655, "zh_HK", kUtf8 + 203, "CP950", nullptr},  // zh_HK
     {"AT", "de", kUtf8 + 2698, "de_AT", kUtf8 + 150, "CP1252", nullptr},  // de_AT
     {"AU", "en", kUtf8 + 2715, "en_AU", kUtf8 + 150, "CP1252", nullptr},  // en_AU
     {"ES", "es", kUtf8 + 2735, "es_ES", kUtf8 + 150, "CP1252", nullptr},  // es_ES
     {"CA", "fr", kUtf8 + 2751, "fr_CA", kUtf8 + 150, "CP1252", nullptr},  // fr_CA
-    {"FI", "se", kUtf8 + 2767, "se_FI", kUtf8 + 150, "CP1252", nullptr},  // se_FI
-    {"BT", "dz", kUtf8 + 2791, "dz_BT", kUtf8 + 1126, "UTF-8", nullptr},  // dz_BT
+    {"FI", "se", kUtf8 + 2767, "se_FI", kUtf8 + 1045, "UTF-8", nullptr},  // se_FI
+    {"BT", "dz", kUtf8 + 2791, "dz_BT", kUtf8 + 1045, "UTF-8", nullptr},  // dz_BT
     {"LY", "ar", kUtf8 + 2809, "ar_LY", kUtf8 + 67, "CP1256", nullptr},  // ar_LY
     {"SG", "zh", kUtf8 + 2824, "zh_SG", kUtf8 + 2216, "CP936", nullptr},  // zh_SG
     {"LU", "de", kUtf8 + 2856, "de_LU", kUtf8 + 150, "CP1252", nullptr},  // de_LU

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "kti18n/locale/codecvt.h"
 #include "kti18n/locale/ctime.h"
 #include "kti18n/locale/locale.h"
 #include "kti18n/locale/locale_catalog.h"
@@ -114,6 +115,31 @@ TEST_F(ModuleRecords, TablesHoldWhatTheFacetsRead) {
       for (int m = 0; m < 12; ++m) EXPECT_FALSE(view(ct.shortMonthNames[m]).empty()) << lcid;
       EXPECT_FALSE(view(ct.dateSeparator).empty()) << lcid;
       EXPECT_FALSE(view(ct.timeSeparator).empty()) << lcid;
+    }
+  }
+}
+
+// Every locale builds, and its code page holds its own month and day names,
+// except where the Windows code page of the language is known to lack
+// letters of it (those keep their code page all the same).
+TEST_F(ModuleRecords, EveryLocaleBuildsAndItsEncodingHoldsItsNames) {
+  const std::set<std::string> lossy = {"az_AZ", "fa_IR", "kk_KZ", "ky_KG", "ro_MD", "ro_RO",
+                                       "tt_RU", "uk_UA", "ur_IN", "ur_PK", "vi_VN"};
+  for (unsigned lcid : catalog().GetRegisteredLocales()) {
+    if (lcid == zv_locale_catalog::kNeutralLcid) continue;  // its name has no language to match by
+    const std::string name = catalog().GetLocaleIdentification(lcid)->locale_name();
+    const zv_locale loc(name.c_str());
+    if (lossy.count(name.substr(0, 5))) continue;
+    const zv_codecvt& cvt = zv_use_facet<zv_codecvt>(loc);
+    const zv_ctime& ct = zv_use_facet<zv_ctime>(loc);
+    for (const unsigned short* text : {ct.GetNameOfMonth(1), ct.GetNameOfMonth(12), ct.GetNameOfDay(0)}) {
+      const std::u16string_view units = view(text);
+      const auto* first = reinterpret_cast<const unsigned short*>(units.data());
+      std::string narrow;
+      cvt.SetNarrowString(first, first + units.size(), narrow);
+      ucs2string back;
+      cvt.SetString(narrow.data(), narrow.data() + narrow.size(), back);
+      EXPECT_EQ(back.view(), units) << name;
     }
   }
 }

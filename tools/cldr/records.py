@@ -138,9 +138,32 @@ def select_locales(cldr, lcid_rows):
 
 # ------------------------------------------------------------ identification
 
-def code_page(language, script):
-    return (CODE_PAGE_BY_LANGUAGE_SCRIPT.get((language, script)) or CODE_PAGE_BY_LANGUAGE.get(language)
-            or CODE_PAGE_BY_SCRIPT.get(script) or "UTF-8")
+# Python's names of the code pages whose names differ.
+PYTHON_CODECS = {"CP936": "gbk"}
+
+
+def holds(encoding, texts):
+    codec = PYTHON_CODECS.get(encoding, encoding.lower())
+    try:
+        for text in texts:
+            text.encode(codec)
+    except UnicodeEncodeError:
+        return False
+    return True
+
+
+def code_page(language, script, texts=()):
+    """The code page of a language named in the list is that code page, even
+    where it lacks letters of the language (Romanian, Ukrainian, Vietnamese,
+    Persian, Urdu, Azerbaijani, Kazakh, Kyrgyz and Tatar names lose some).
+    Other languages take their script's code page only when it holds every
+    name of the locale (texts), so that converting them loses nothing; else
+    UTF-8 (Maltese, Sami, Turkmen, Mongolian, Pashto, ...)."""
+    listed = CODE_PAGE_BY_LANGUAGE_SCRIPT.get((language, script)) or CODE_PAGE_BY_LANGUAGE.get(language)
+    if listed:
+        return listed
+    by_script = CODE_PAGE_BY_SCRIPT.get(script)
+    return by_script if by_script and holds(by_script, texts) else "UTF-8"
 
 
 def english_name(cldr, language, locale, region):
@@ -154,9 +177,9 @@ def english_name(cldr, language, locale, region):
     return "%s (%s)" % (names, ", ".join(details))
 
 
-def identification(cldr, tag, locale, script):
+def identification(cldr, tag, locale, script, names):
     language, region = tag.split("_")
-    encoding = code_page(language, script)
+    encoding = code_page(language, script, names)
     return {
         "code": region, "language": language,
         "sort_display": english_name(cldr, language, locale, region), "sort_name": tag,
@@ -305,10 +328,16 @@ def _without_am_pm(form):
 def build_records(cldr, lcid_path, notes):
     records = []
     for lcid, tag, locale, script in select_locales(cldr, read_lcids(lcid_path)):
+        ctime = calendar_names(cldr, tag, locale)
+        names = [text for key in ("short_days", "days", "short_months", "months", "am_pm", "eras")
+                 for text in ctime[key]]
+        ident = identification(cldr, tag, locale, script, names)
+        if ident["encoding"] != "UTF-8" and not holds(ident["encoding"], names):
+            notes.add("listed code page lacks letters of the names", tag)
+        if ident["encoding"] == "UTF-8" and CODE_PAGE_BY_SCRIPT.get(script):
+            notes.add("script's code page lacks letters of the names: UTF-8", tag)
         records.append({
-            "lcid": lcid, "tag": tag, "cldr": locale,
-            "ident": identification(cldr, tag, locale, script),
-            "numeric": numeric(cldr, tag, locale, notes),
-            "ctime": calendar_names(cldr, tag, locale),
+            "lcid": lcid, "tag": tag, "cldr": locale, "ident": ident,
+            "numeric": numeric(cldr, tag, locale, notes), "ctime": ctime,
         })
     return records

@@ -128,6 +128,23 @@ class NumberPatterns(unittest.TestCase):
         self.assertEqual(negative_mode("#,##0;\u200e-#,##0"), 1)
 
 
+class CodePages(unittest.TestCase):
+    def test_listed_languages_keep_their_code_page(self):
+        from records import code_page
+        self.assertEqual(code_page("ro", "Latn", ["ianuarie"]), "CP1250")
+        self.assertEqual(code_page("sr", "Latn"), "CP1250")
+        self.assertEqual(code_page("sr", "Cyrl"), "CP1251")
+        self.assertEqual(code_page("zh", "Hant"), "CP950")
+        # Listed even where the code page lacks letters of the language.
+        self.assertEqual(code_page("kk", "Cyrl", ["\u049b\u0430\u04a3\u0442\u0430\u0440"]), "CP1251")
+
+    def test_others_take_their_scripts_code_page_only_when_it_holds_the_names(self):
+        from records import code_page
+        self.assertEqual(code_page("id", "Latn", ["Januari", "Senin"]), "CP1252")
+        self.assertEqual(code_page("mt", "Latn", ["Jannar", "It-Tnejn", "\u0120unju"]), "UTF-8")
+        self.assertEqual(code_page("hy", "Armn", ["\u0570\u0578\u0582\u0576\u057e\u0561\u0580"]), "UTF-8")
+
+
 ROOT = """<ldml><dates><calendars><calendar type="gregorian">
 <months><monthContext type="format">
  <monthWidth type="abbreviated"><alias source="locale" path="../monthWidth[@type='wide']"/></monthWidth>
