@@ -11,6 +11,22 @@ is mapped in one place, DATE_FIELD_TOKENS below.
 BIDI_MARKS = "\u200e\u200f\u061c\u202a\u202b\u202c\u202d\u202e\u2066\u2067\u2068\u2069"
 
 
+# The serial codes of the token vocabulary, by side: a date pattern may use
+# only date codes, a number pattern only number codes (and both "FS").
+DATE_CODES = frozenset("""am amu aml amc mt mtu mtl mtc amt amtu amtl amtc 023 23 012 12 024 24 011 11 0M M 0m m
+0s s 0ms 0cs tens y4 y2 iy2 iy1 iyg dn dnu dnl dnc adn adnu adnl adnc 0d d era dowim 00yd 0yd yd 0wy wy wm tz da ts
+ywoy4 ywoy2 ip jy jy2 FS""".split())
+NUMBER_CODES = frozenset("- # 0 ds gs ns ne E+ E- e+ e- + pc pcs b bt bf FS".split())
+
+
+def checked(tokens, codes):
+    """The tokens, once every token code is known to be of the side."""
+    for kind, value in tokens:
+        if kind == "T" and value not in codes:
+            raise ValueError("token %r is not of this side of the vocabulary" % value)
+    return tokens
+
+
 def strip_bidi(text):
     return "".join(ch for ch in text if ch not in BIDI_MARKS)
 

@@ -5,7 +5,7 @@ import csv
 import os
 import re
 
-from patterns import (Inexpressible, combine_date_time, date_tokens, first_separator, grouping_sizes,
+from patterns import (DATE_CODES, NUMBER_CODES, Inexpressible, checked, combine_date_time, date_tokens, first_separator, grouping_sizes,
                       input_date_tokens, negative_mode, number_tokens, percent_format, serial, strip_bidi,
                       uses_12_hour_clock, with_fraction_digits)
 
@@ -248,7 +248,7 @@ def numeric(cldr, tag, locale, notes):
                 # The currency's own number of decimals, as CLDR applies it.
                 text = with_fraction_digits(text, fraction_digits)
             tokens = number_tokens(text, percent_sign, currency_symbol, kind == "scientific")
-            patterns.append(serial(tokens))
+            patterns.append(serial(checked(tokens, NUMBER_CODES)))
         except Inexpressible as reason:
             notes.add("%s pattern inexpressible (%s): built-in" % (kind, reason), tag)
             patterns.append(BUILTIN_NUMBER_PATTERNS[index])
@@ -281,13 +281,14 @@ def calendar_names(cldr, tag, locale):
     dates = [fmt("date", length) for length in LENGTHS]
     times = [fmt("time", length) for length in LENGTHS]
     glues = [fmt("dateTime", length) for length in LENGTHS]
-    patterns = [serial(date_tokens(p)) for p in dates] + [serial(date_tokens(p)) for p in times]
-    patterns += [serial(combine_date_time(g, d, t)) for g, d, t in zip(glues, dates, times)]
+    patterns = [date_tokens(p) for p in dates] + [date_tokens(p) for p in times]
+    patterns += [combine_date_time(g, d, t) for g, d, t in zip(glues, dates, times)]
     date_separator = first_separator(dates[3], "yuMLd") or "/"
     time_separator = first_separator(times[3], "hHkKms") or ":"
     input_date = input_date_tokens(dates[3], date_separator)
     input_time = date_tokens(times[3])
-    patterns += [serial(input_date), serial(input_time), serial(input_date + [("L", " ")] + input_time)]
+    patterns += [input_date, input_time, input_date + [("L", " ")] + input_time]
+    patterns = [serial(checked(p, DATE_CODES)) for p in patterns]
 
     era = GREGORIAN + "eras/eraAbbr/era[@type='%s']"
     ad_bc = [cldr.value(locale, era % "0"), cldr.value(locale, era % "1")]

@@ -33,6 +33,13 @@ class DateFieldTokens(unittest.TestCase):
         for (letter, count), code in expected.items():
             self.assertEqual(date_field_token(letter, count), code, letter * count)
 
+    def test_every_mapped_token_is_a_date_token(self):
+        from patterns import DATE_CODES, DATE_FIELD_TOKENS
+        for letter in DATE_FIELD_TOKENS:
+            for count in range(1, 7):
+                code = date_field_token(letter, count)
+                self.assertTrue(code is None or code in DATE_CODES, letter * count)
+
     def test_longer_runs_keep_the_longest_form(self):
         self.assertEqual(date_field_token("S", 6), "0ms")
         self.assertEqual(date_field_token("M", 5), "amt")
