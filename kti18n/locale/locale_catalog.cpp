@@ -104,9 +104,17 @@ zvStatus zv_locale_catalog::DoRegister(const zv_locale_storage* record) {
   const unsigned lcid = record->lcid;
   if (m_idents.count(lcid) != 0 || m_records.count(lcid) != 0) return ZV_E_INVALID_DATA;
 
-  auto* ident = new zv_locale_ident_impl(record->ident, 1);
-  m_idents.emplace(lcid, ident);
+  // Out of memory part-way must leave neither map holding the LCID alone.
+  auto owned = std::make_unique<zv_locale_ident_impl>(record->ident, 1);
+  zv_locale_ident_impl* ident = owned.get();
   m_records.emplace(lcid, record);
+  try {
+    m_idents.emplace(lcid, ident);
+  } catch (...) {
+    m_records.erase(lcid);
+    throw;
+  }
+  owned.release();  // the catalog releases it with the rest
 
   const char* language = ident->language_code_2();
   if (language[0] != '\0') {
@@ -152,10 +160,6 @@ zvStatus zv_locale_catalog::QueryMatchingLocales(const char* language, const cha
   encoding = or_empty(encoding);
   sortOrder = or_empty(sortOrder);
 
-  // A custom locale creates and releases nothing of the locale framework,
-  // but the locale mutex is taken first all the same, so that every path
-  // into the catalog keeps the one lock order.
-  os_lock_guard localeLock(zv_locale_mutex());
   os_lock_guard lock(catalog_mutex());
   LoadLocales();
 
