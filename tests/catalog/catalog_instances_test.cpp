@@ -95,13 +95,14 @@ TEST_F(CatalogTest, CustomLocaleByName) {
 }
 
 TEST_F(CatalogTest, ClearStartsEmptyAndLoadsAgain) {
+  const std::size_t loaded = catalog().GetRegisteredLocales().size();
   EXPECT_EQ(match("", true), std::vector<unsigned>{32001});
   const zv_locale_storage* before = catalog().GetStorage(1036);
   ASSERT_NE(before, nullptr);
   zv_locale_catalog::ClearInstance();
   // A new catalog: the module is loaded again and registers again; the
   // custom locale of the old catalog is gone and its number is free again.
-  EXPECT_EQ(catalog().GetRegisteredLocales().size(), 6u);
+  EXPECT_EQ(catalog().GetRegisteredLocales().size(), loaded);
   EXPECT_EQ(catalog().GetStorage(32001), nullptr);
   EXPECT_EQ(match("", true), std::vector<unsigned>{32001});
   {
@@ -134,7 +135,9 @@ TEST_F(CatalogTest, ConcurrentFirstUseSharesOneImplementation) {
   catalog().Trace(trace);
   const std::string dump = trace.str();
   EXPECT_EQ(dump.find("fr,1036"), dump.rfind("fr,1036"));
-  EXPECT_EQ(catalog().GetRegisteredLocales().size(), 6u);
+  const std::size_t registered = catalog().GetRegisteredLocales().size();
+  zv_locale_catalog::ClearInstance();
+  EXPECT_EQ(catalog().GetRegisteredLocales().size(), registered);  // as many as one plain load gives
 }
 
 }  // namespace
