@@ -13,7 +13,9 @@
 #include "kti18n/locale/locale.h"
 #include "kti18n/locale/locale_catalog.h"
 #include "kti18n/locale/locale_ident.h"
+#include "kti18n/locale/num_put.h"
 #include "kti18n/locale/numpunct.h"
+#include "kti18n/text/formatter.h"
 #include "kti18n/text/ucs2string.h"
 
 namespace {
@@ -185,3 +187,15 @@ TEST_F(ModuleRecords, KnownLocales) {
 }
 
 }  // namespace
+
+// A named locale's number facets write with the locale's own punctuation.
+TEST_F(ModuleRecords, NumberOutputFollowsTheNamedLocale) {
+  auto written = [](const char* name, double value) {
+    ucs2string_formatter out;
+    zv_use_facet<zv_num_put>(zv_locale(name)).put(out, u' ', value);
+    return std::u16string(reinterpret_cast<const char16_t*>(out.data()), out.length());
+  };
+  EXPECT_EQ(written("de_DE", 2.5), u"2,5");
+  EXPECT_EQ(written("en_US", 2.5), u"2.5");
+  EXPECT_EQ(written("ar_SA", 2.5).front(), u'\u0662');
+}
