@@ -6,6 +6,8 @@
 #include "kti18n/locale/ctime.h"
 #include "kti18n/locale/ctype.h"
 #include "kti18n/locale/locale_impl.h"
+#include "kti18n/locale/num_get.h"
+#include "kti18n/locale/num_put.h"
 #include "kti18n/locale/numpunct.h"
 #include "kti18n/locale/placeholder_facets.h"
 
@@ -17,7 +19,7 @@ using id_list = const zv_locale::id* const[];
 id_list kCollateIds = {&zv_collate::id, nullptr};
 id_list kCtypeIds = {&zv_ctype::id, &zv_codecvt::id, nullptr};
 id_list kMonetaryIds = {&zv_moneypunct::id, &zv_money_get::id, &zv_money_put::id, nullptr};
-id_list kNumericIds = {&zv_numpunct::id, nullptr};
+id_list kNumericIds = {&zv_numpunct::id, &zv_num_get::id, &zv_num_put::id, nullptr};
 id_list kTimeIds = {&zv_time_get::id, &zv_time_put::id, &zv_ctime::id, nullptr};
 // Messages select the time placeholders: locales have no message facet.
 id_list kMessagesIds = {&zv_time_get::id, &zv_time_put::id, nullptr};
@@ -42,7 +44,10 @@ void zv_locale::_Impl::_S_install_classic_facets(_Impl& classic) {
   classic._M_install_facet(&zv_moneypunct::id, new zv_moneypunct(0));
   classic._M_install_facet(&zv_money_get::id, new zv_money_get(0));
   classic._M_install_facet(&zv_money_put::id, new zv_money_put(0));
-  classic._M_install_facet(&zv_numpunct::id, new zv_numpunct(0));
+  auto* punct = new zv_numpunct(0);
+  classic._M_install_facet(&zv_numpunct::id, punct);
+  classic._M_install_facet(&zv_num_get::id, new zv_num_get(punct, 0));
+  classic._M_install_facet(&zv_num_put::id, new zv_num_put(punct, 0));
   classic._M_install_facet(&zv_time_get::id, new zv_time_get(0));
   classic._M_install_facet(&zv_time_put::id, new zv_time_put(0));
   classic._M_install_facet(&zv_ctime::id, new zv_ctime(0));
