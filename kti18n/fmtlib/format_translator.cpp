@@ -245,8 +245,8 @@ bool zvFormatTranslator::Read(const ucs2string& text, zvFmtPattern& pattern) con
 }
 
 // Literal text is protected by whatever the dialect offers at that point:
-// quotes (a lone space needs none, a lone quote is written '' and a lone
-// escape character escaped), escapes (on every character but the space), or
+// quotes (a lone space needs none, quotes alone are doubled and a lone
+// escape character is escaped), escapes (on every character but the space), or
 // nothing once the text-only section has begun.
 void zvFormatTranslator::WriteLiteral(const unsigned short* s, unsigned n, bool escapes, bool quotes,
                                       ucs2string& out) const {
@@ -263,18 +263,22 @@ void zvFormatTranslator::WriteLiteral(const unsigned short* s, unsigned n, bool 
     }
     return;
   }
-  if (n == 1) {
-    if (s[0] == u' ') {
-      out += u' ';
-      return;
-    }
-    if (s[0] == u'\'' || (escapes && s[0] == esc)) {
-      // An escape character after a quote would open a quoted run that
-      // never closes; escaped, it reads back as itself.
-      out += s[0] == u'\'' ? u'\'' : esc;
-      out += s[0];
-      return;
-    }
+  if (n == 1 && s[0] == u' ') {
+    out += u' ';
+    return;
+  }
+  if (n == 1 && escapes && s[0] == esc) {
+    // After a quote it would open a quoted run that never closes; escaped,
+    // it reads back as itself.
+    out += esc;
+    out += esc;
+    return;
+  }
+  if (std::all_of(s, s + n, [](unsigned short ch) { return ch == u'\''; })) {
+    // Each '' reads as one quote. Quoted, two quotes would give 
+    // which reads as three.
+    out.append(2 * n, u'\'');
+    return;
   }
   out += u'\'';
   for (unsigned k = 0; k < n; ++k) {
