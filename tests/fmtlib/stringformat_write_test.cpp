@@ -50,8 +50,8 @@ TEST_F(StringFormatWrite, NativeLiteralsAreQuoted) {
   EXPECT_EQ(Write(*f, Number({"it's a\\b"})), "'it''s a\\\\b'");
   EXPECT_EQ(Write(*f, Number({102, " ", 102})), "0 0");
   EXPECT_EQ(Write(*f, Number({"'"})), "''");
-  // Quoted, two quotes would be  which reads as three.
-  EXPECT_EQ(Write(*f, Number({"''"})), "");
+  // Quoted, two quotes would be '''''' which reads as three.
+  EXPECT_EQ(Write(*f, Number({"''"})), "''''");
   // A lone escape character is escaped: after a quote it would open a run
   // that never closes.
   EXPECT_EQ(Write(*f, Number({"\\"})), "\\\\");
