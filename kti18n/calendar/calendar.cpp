@@ -166,7 +166,7 @@ void Calendar::complete(EngineStatus& status) {
   }
 }
 
-std::int32_t Calendar::get(EDateFields field, EngineStatus& status) {
+std::int32_t Calendar::getSlow(EDateFields field, EngineStatus& status) {
   if (eng_failure(status)) return 0;
   if (!isValidField(field)) {
     status = ENG_ILLEGAL_ARGUMENT;

@@ -92,7 +92,11 @@ class Calendar {
   bool after(const Calendar& when, EngineStatus& status) const;
 
   // Brings the fields up to date and returns one; 0 after a failure.
-  std::int32_t get(EDateFields field, EngineStatus& status);
+  std::int32_t get(EDateFields field, EngineStatus& status) {
+    // Fast path: nothing to compute.
+    if (fAreFieldsSet && fIsTimeSet && eng_success(status) && isValidField(field)) return fFields[field];
+    return getSlow(field, status);
+  }
   void set(EDateFields field, std::int32_t value);
   void set(std::int32_t year, std::int32_t month, std::int32_t date);
   void set(std::int32_t year, std::int32_t month, std::int32_t date, std::int32_t hour, std::int32_t minute);
@@ -165,6 +169,7 @@ class Calendar {
   std::int32_t fNextStamp = kMinimumUserStamp;
 
  private:
+  std::int32_t getSlow(EDateFields field, EngineStatus& status);
   // Gives the caller stamps new consecutive numbers from 2, in their order,
   // before the counter would overflow.
   void renumberStamps();

@@ -1,6 +1,7 @@
 // Conversion between instants and fields in the hybrid calendar.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "kti18n/calendar/civil.h"
 #include "kti18n/calendar/gregorian_calendar.h"
@@ -13,7 +14,34 @@ using eng_civil::julianDayBeforeYear;
 
 namespace {
 
+// The tables' values as constants of this file, so that the hot paths
+// divide by constants rather than by loaded values.
 constexpr std::int64_t kMillisPerDay = 86400000;
+constexpr double kDayMillis = 86400000.0;
+constexpr std::int32_t kEpochJulianDay = 2440588;
+constexpr std::int32_t kJan1Year1JulianDay = 1721426;
+
+// floor() of an instant in ms, as an integer (instants are within 2^53).
+constexpr std::int32_t kAllInternallySet[Calendar::FIELD_COUNT] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
+                                                                  1, 1, 1, 1, 1, 1, 1, 1, 1};
+
+// x mod 7 for x > -7000, without a signed division.
+constexpr std::int32_t mod7(std::int32_t x) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(x + 7000) % 7u); }
+
+std::int64_t floorMillis(double millis) {
+  const auto truncated = static_cast<std::int64_t>(millis);
+  return static_cast<double>(truncated) > millis ? truncated - 1 : truncated;
+}
+
+// The day (counted from 1970-01-01) holding a local time in ms: local times
+// stay within +-5.2e15 ms, so an offset of 6e7 days makes the division one
+// of non-negative numbers.
+constexpr std::int64_t kDayBias = 60000000;
+std::int64_t dayOf(std::int64_t localMillis) {
+  return static_cast<std::int64_t>(static_cast<std::uint64_t>(localMillis + kDayBias * kMillisPerDay) /
+                                   static_cast<std::uint64_t>(kMillisPerDay)) -
+         kDayBias;
+}
 // Local times reach beyond the supported range of instants by at most the
 // zone offsets; this keeps day counts well inside 32 bits.
 constexpr double kLocalLimit = Calendar::LATEST_SUPPORTED_MILLIS + 2.0 * 86400000.0;
@@ -32,17 +60,20 @@ constexpr double kLocalLimit = Calendar::LATEST_SUPPORTED_MILLIS + 2.0 * 8640000
 // the month lengths into a near-linear run, which (12 d + 6) / 367 inverts.
 GregorianCalendar::CivilDay GregorianCalendar::civilDay(std::int64_t epochDay) const {
   CivilDay c{};
-  const bool gregorian = static_cast<double>(epochDay) * kOneDay >= fNormalizedGregorianCutover;
-  std::int64_t rawYear, dayOfYear0;
+  const bool gregorian = static_cast<double>(epochDay) * kDayMillis >= fNormalizedGregorianCutover;
+  // Day counts of the supported range stay below 2^27, so 32 bits suffice
+  // from here on.
+  std::int32_t rawYear, dayOfYear0;
   if (gregorian) {
-    const std::int64_t d = epochDay + kEpochStartAsJulianDay - kJan1_1JulianDay;
-    const std::int64_t c400 = floorDiv(d, 146097);
-    std::int64_t r = d - c400 * 146097;
-    const std::int64_t c100 = r / 36524;
+    const auto d = static_cast<std::int32_t>(epochDay + kEpochJulianDay - kJan1Year1JulianDay);
+    // 400 cycles ahead, d is positive over the whole supported range.
+    const auto c400 = static_cast<std::int32_t>(static_cast<std::uint32_t>(d + 400 * 146097) / 146097u) - 400;
+    std::int32_t r = d - c400 * 146097;
+    const std::int32_t c100 = r / 36524;
     r %= 36524;
-    const std::int64_t c4 = r / 1461;
+    const std::int32_t c4 = r / 1461;
     r %= 1461;
-    const std::int64_t c1 = r / 365;
+    const std::int32_t c1 = r / 365;
     dayOfYear0 = r % 365;
     rawYear = 400 * c400 + 100 * c100 + 4 * c4 + c1;
     if (c100 == 4 || c1 == 4) {
@@ -52,24 +83,28 @@ GregorianCalendar::CivilDay GregorianCalendar::civilDay(std::int64_t epochDay) c
     }
     c.leap = eng_civil::gregorianLeap(rawYear);
   } else {
-    const std::int64_t d = epochDay + kEpochStartAsJulianDay - (kJan1_1JulianDay - 2);
-    rawYear = floorDiv(4 * d + 1464, 1461);
-    dayOfYear0 = d - (365 * (rawYear - 1) + floorDiv(rawYear - 1, 4));
+    const auto d = static_cast<std::int32_t>(epochDay + kEpochJulianDay - (kJan1Year1JulianDay - 2));
+    rawYear = static_cast<std::int32_t>(floorDiv(4 * d + 1464, 1461));
+    dayOfYear0 = d - (365 * (rawYear - 1) + static_cast<std::int32_t>(floorDiv(rawYear - 1, 4)));
     c.leap = eng_civil::julianLeap(rawYear);
   }
-  const std::int64_t leapCorrection = dayOfYear0 >= (c.leap ? 60 : 59) ? (c.leap ? 1 : 2) : 0;
-  c.month = static_cast<std::int32_t>((12 * (dayOfYear0 + leapCorrection) + 6) / 367);
-  c.dayOfMonth = static_cast<std::int32_t>(dayOfYear0 - (c.leap ? kLeapNumDays : kNumDays)[c.month] + 1);
-  c.dayOfWeek = dayOfWeekOfJulianDay(epochDay + kEpochStartAsJulianDay);
+  const std::int32_t leapCorrection = dayOfYear0 >= (c.leap ? 60 : 59) ? (c.leap ? 1 : 2) : 0;
+  c.month = (12 * (dayOfYear0 + leapCorrection) + 6) / 367;
+  c.dayOfMonth = dayOfYear0 - (c.leap ? kLeapNumDays : kNumDays)[c.month] + 1;
+  const auto weekday0 = static_cast<std::int32_t>((epochDay + kEpochJulianDay + 1) % 7);  // 0 = Sunday
+  c.dayOfWeek = (weekday0 < 0 ? weekday0 + 7 : weekday0) + 1;
   // In the cutover year Day_of_year counts on from the Julian 1 January.
   if (gregorian && rawYear == fGregorianCutoverYear) dayOfYear0 -= cutoverYearShift();
-  c.rawYear = static_cast<std::int32_t>(rawYear);
-  c.dayOfYear0 = static_cast<std::int32_t>(dayOfYear0);
+  c.rawYear = rawYear;
+  c.dayOfYear0 = dayOfYear0;
   return c;
 }
 
 void GregorianCalendar::timeToFields(double localMillis, bool quick) {
-  const CivilDay c = civilDay(static_cast<std::int64_t>(std::floor(localMillis / kOneDay)));
+  applyCivilDay(civilDay(dayOf(floorMillis(localMillis))), quick);
+}
+
+void GregorianCalendar::applyCivilDay(const CivilDay& c, bool quick) {
   internalSet(Era, c.rawYear < 1 ? BC : AD);
   internalSet(Year, c.rawYear < 1 ? 1 - c.rawYear : c.rawYear);
   internalSet(Month, c.month);
@@ -92,17 +127,20 @@ void GregorianCalendar::computeWeekFields(const CivilDay& c) {
   const std::int32_t year = internalGet(Year);
   const bool ad = internalGet(Era) == AD;
 
-  const auto relDow = static_cast<std::int32_t>(floorMod(dow + 7 - firstDay, 7));
-  const auto relDowJan1 = static_cast<std::int32_t>(floorMod(dow - dayOfYear + 701 - firstDay, 7));
-  std::int32_t woy = static_cast<std::int32_t>(floorDiv(dayOfYear - 1 + relDowJan1, 7));
+  const std::int32_t relDow = mod7(dow - firstDay);
+  const std::int32_t relDowJan1 = mod7(dow - dayOfYear + 1 - firstDay);
+  std::int32_t woy = (dayOfYear - 1 + relDowJan1) / 7;  // dayOfYear >= 1
   std::int32_t yearWoy = year;
   if (7 - relDowJan1 >= minimalDays) ++woy;
   // The last days of a year belong to week 1 of the next when their week
   // has too few days in this year, whether or not this year's first week
   // was counted.
-  const std::int32_t lastDoy = yearLength(c.rawYear);
+  // (Only the cutover year is shorter than 365 days, so earlier days of
+  // other years need not look up the year's length.)
+  const std::int32_t lastDoy =
+      dayOfYear > 358 || c.rawYear == fGregorianCutoverYear ? yearLength(c.rawYear) : 366;
   if (woy != 0 && dayOfYear > lastDoy - 7) {
-    const auto lastRelDow = static_cast<std::int32_t>(floorMod(relDow + lastDoy - dayOfYear, 7));
+    const std::int32_t lastRelDow = mod7(relDow + lastDoy - dayOfYear);
     if (6 - lastRelDow >= minimalDays && dayOfYear + 7 - relDow > lastDoy) {
       woy = 1;
       yearWoy = ad ? year + 1 : (year == 1 ? 1 : year - 1);
@@ -122,8 +160,8 @@ void GregorianCalendar::computeWeekFields(const CivilDay& c) {
 }
 
 std::int32_t GregorianCalendar::weekNumber(std::int32_t dayOfPeriod, std::int32_t dayOfWeek) const {
-  const auto start = static_cast<std::int32_t>(floorMod(dayOfWeek - getFirstDayOfWeek() - dayOfPeriod + 1, 7));
-  std::int32_t week = static_cast<std::int32_t>(floorDiv(dayOfPeriod + start - 1, 7));
+  const std::int32_t start = mod7(dayOfWeek - getFirstDayOfWeek() - dayOfPeriod + 1);
+  std::int32_t week = (dayOfPeriod + start - 1) / 7;  // dayOfPeriod >= 1
   if (7 - start >= getMinimalDaysInFirstWeek()) ++week;
   return week;
 }
@@ -146,17 +184,21 @@ void GregorianCalendar::computeFields(EngineStatus& status) {
     return local;
   };
   double local = clampLocal(time, rawOffset, time + rawOffset);
-  timeToFields(local, false);
-
-  const double day = std::floor(local / kOneDay);
-  auto millisInDay = static_cast<std::int32_t>(local - day * kOneDay);
-  const std::int32_t era = internalGet(Era);
-  const std::int32_t rawYear = era == BC ? 1 - internalGet(Year) : internalGet(Year);
-  const std::int32_t dstOffset =
-      zone.getOffset(era, internalGet(Year), internalGet(Month), internalGet(Day_of_month),
-                     internalGet(Day_of_week), millisInDay, monthLength(internalGet(Month), rawYear), status) -
-      rawOffset;
-  if (eng_failure(status)) return;
+  const std::int64_t localMillis = floorMillis(local);
+  const std::int64_t day = dayOf(localMillis);
+  applyCivilDay(civilDay(day), false);
+  auto millisInDay = static_cast<std::int32_t>(localMillis - day * kMillisPerDay);
+  std::int32_t dstOffset = 0;
+  // A zone without daylight time has its raw offset all year.
+  if (zone.useDaylightTime()) {
+    const std::int32_t era = internalGet(Era);
+    const std::int32_t rawYear = era == BC ? 1 - internalGet(Year) : internalGet(Year);
+    dstOffset = zone.getOffset(era, internalGet(Year), internalGet(Month), internalGet(Day_of_month),
+                               internalGet(Day_of_week), millisInDay, monthLength(internalGet(Month), rawYear),
+                               status) -
+                rawOffset;
+    if (eng_failure(status)) return;
+  }
 
   millisInDay += dstOffset;
   if (millisInDay >= kMillisPerDay || millisInDay < 0) {
@@ -177,8 +219,8 @@ void GregorianCalendar::computeFields(EngineStatus& status) {
   internalSet(Zone_offset, rawOffset);
   internalSet(Dst_offset, dstOffset);
 
-  std::fill(std::begin(fIsSet), std::end(fIsSet), true);
-  std::fill(std::begin(fStamp), std::end(fStamp), kInternallySet);
+  std::memset(fIsSet, true, sizeof fIsSet);
+  std::memcpy(fStamp, kAllInternallySet, sizeof fStamp);
   fNextStamp = kMinimumUserStamp;
 }
 
@@ -208,10 +250,10 @@ void GregorianCalendar::computeTime(EngineStatus& status) {
   // the cutover (early 1582, say) is then computed again with the other one.
   const bool isGregorian = year >= fGregorianCutoverYear;
   double julianDay = computeJulianDay(isGregorian, year);
-  double millis = (julianDay - kEpochStartAsJulianDay) * kOneDay;
+  double millis = (julianDay - kEpochJulianDay) * kDayMillis;
   if (isGregorian != (millis >= fNormalizedGregorianCutover) && julianDay != -106749550580.0) {
     julianDay = computeJulianDay(!isGregorian, year);
-    millis = (julianDay - kEpochStartAsJulianDay) * kOneDay;
+    millis = (julianDay - kEpochJulianDay) * kDayMillis;
   }
 
   // The more recently set of Hour_of_day and Hour (with Am_pm) gives the hour.
@@ -239,10 +281,11 @@ void GregorianCalendar::computeTime(EngineStatus& status) {
   double dstOffset = 0;
   if (callerOffset) {
     dstOffset = internalGet(Dst_offset);
-  } else {
-    const double day = std::floor(millis / kOneDay);
-    const auto normalizedMillisInDay = static_cast<std::int32_t>(millis - day * kOneDay);
-    const CivilDay c = civilDay(static_cast<std::int64_t>(day));
+  } else if (zone.useDaylightTime()) {
+    const std::int64_t localMillis = floorMillis(millis);
+    const std::int64_t day = dayOf(localMillis);
+    const auto normalizedMillisInDay = static_cast<std::int32_t>(localMillis - day * kMillisPerDay);
+    const CivilDay c = civilDay(day);
     const std::int32_t era = c.rawYear < 1 ? BC : AD;
     const std::int32_t yearOfEra = c.rawYear < 1 ? 1 - c.rawYear : c.rawYear;
     dstOffset = zone.getOffset(era, yearOfEra, c.month, c.dayOfMonth, c.dayOfWeek, normalizedMillisInDay,

@@ -98,21 +98,21 @@ Dictionary BuildColors(const predefined::ColorNames& names) {
   return d;
 }
 
+using HalcyonDateTable = std::vector<predefined::GeneratedEntry>;
+
 // The date table of the date key, the separators of the separator key,
 // then the minutes. The month entries "mm"/"m" come first and so keep those
 // texts for reading, while TokenString(minute) still writes "mm".
-Dictionary BuildHalcyonDate(const std::string& dateKey, const std::string& separatorKey) {
+Dictionary BuildHalcyonDate(const HalcyonDateTable* table, const char* minuteLetter, const std::string& separatorKey) {
   auto d = NewDictionary(TOKDEF_HALCYON, true);
-  const auto* letters = predefined::FindHalcyonDateLanguage(dateKey.c_str());
-  if (letters != nullptr)
-    for (auto& entry : predefined::GenerateHalcyonDateTable(*letters))
-      d->AddTokenDefinition(entry.token, std::move(entry.text), true);
+  if (table != nullptr)
+    for (const auto& entry : *table) d->AddTokenDefinition(entry.token, entry.text, true);
   for (const auto& s : predefined::SeparatorTables()) {
     if (separatorKey != s.key) continue;
     d->AddTokenDefinition(TK_DATE_SEPARATOR, s.date, true);
     d->AddTokenDefinition(TK_TIME_SEPARATOR, s.time, true);
   }
-  const ucs2string minute(letters != nullptr ? letters->minute : predefined::kDefaultMinuteLetter);
+  const ucs2string minute(minuteLetter);
   d->AddTokenDefinition(TK_MINUTE_00, minute + minute, true);
   d->AddTokenDefinition(TK_MINUTE_0, minute, true);
   d->EndBuild();
@@ -129,6 +129,7 @@ struct Library {
   AliasMap halcyonDateLanguages;
   AliasMap separators;
   AliasMap numbers;
+  std::map<std::string, HalcyonDateTable> halcyonDateTables;  // by date key
   DictionaryMap halcyonNumber;
   os_critical_section cacheLock;
   std::map<std::pair<std::string, std::string>, Dictionary> halcyonDateCache;  // under cacheLock
@@ -146,16 +147,28 @@ struct Library {
     halcyonDateLanguages = MakeAliasMap(predefined::HalcyonDateLanguageAliases());
     separators = MakeAliasMap(predefined::SeparatorAliases());
     numbers = MakeAliasMap(predefined::NumberAliases());
+    for (const auto& letters : predefined::HalcyonDateLanguages())
+      halcyonDateTables.emplace(letters.key, predefined::GenerateHalcyonDateTable(letters));
     for (const auto& table : predefined::HalcyonNumberTables()) halcyonNumber.emplace(table.key, BuildHalcyonNumber(table));
     for (const auto& names : predefined::ColorTables()) colors.emplace(names.language, BuildColors(names));
     halcyonColorLanguages = MakeAliasMap(predefined::HalcyonColorLanguageAliases());
     colorLanguages = MakeAliasMap(predefined::ColorAliases());
   }
 
+  const HalcyonDateTable* DateTable(const std::string& dateKey) const {
+    const auto it = halcyonDateTables.find(dateKey);
+    return it != halcyonDateTables.end() ? &it->second : nullptr;
+  }
+
+  static const char* MinuteLetter(const std::string& dateKey) {
+    const auto* letters = predefined::FindHalcyonDateLanguage(dateKey.c_str());
+    return letters != nullptr ? letters->minute : predefined::kDefaultMinuteLetter;
+  }
+
   const zvTokensDefinition* HalcyonDate(const std::string& dateKey, const std::string& separatorKey) {
     os_lock_guard hold(cacheLock);
     auto& slot = halcyonDateCache[{dateKey, separatorKey}];
-    if (!slot) slot = BuildHalcyonDate(dateKey, separatorKey);
+    if (!slot) slot = BuildHalcyonDate(DateTable(dateKey), MinuteLetter(dateKey), separatorKey);
     return slot.get();
   }
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "kti18n/locale/encoding_codec.h"
 #include "kti18n/locale/encoding_layer.h"
@@ -30,28 +31,66 @@ const unsigned char* zv_codecvt::GetEncodingDisplayName(const char*& name) {
   return reinterpret_cast<const unsigned char*>(found->displayName);
 }
 
+namespace {
+
+// Converts the whole source straight into a buffer that grows by doubling:
+// one pass of the converter, no intermediate chunks. The first guess is the
+// usual size; stateful encodings end every fill in their initial state, so
+// the fills join into one valid text.
+template <class Unit, class Buffer>
+void FillAll(EncodingSource<Unit>& converter, std::size_t guess, Buffer& buffer) {
+  buffer.resize(guess + 16);
+  std::size_t used = 0;
+  for (;;) {
+    BufferSink<Unit> sink(reinterpret_cast<Unit*>(buffer.data()) + used, buffer.size() - used);
+    bool done = sink.Put(converter);
+    used += sink.Size();
+    if (done) break;
+    buffer.resize(buffer.size() * 2);
+  }
+  buffer.resize(used);
+  // Our strings count in 32 bits and refuse lengths beyond 0x7FFFFFFF.
+  if (used > 0x7FFFFFFF) throw ZVException(ZV_E_LENGTH);
+}
+
+// A ucs2string seen as a growable buffer (it throws 0x8004112A past
+// 0x7FFFFFFF units).
+struct Ucs2Buffer {
+  ucs2string& text;
+  std::size_t size() const { return text.length(); }
+  void resize(std::size_t n) { text.resize(static_cast<ucs2string::size_type>(std::min<std::size_t>(n, 0x80000000u))); }
+  unsigned short* data() { return text.length() ? &text[0] : nullptr; }
+};
+
+std::size_t Count(const void* first, const void* last, std::size_t unit) {
+  auto* a = static_cast<const char*>(first);
+  auto* b = static_cast<const char*>(last);
+  return b > a ? static_cast<std::size_t>(b - a) / unit : 0;
+}
+
+}  // namespace
+
 void zv_codecvt::SetNarrowString(const unsigned short* first, const unsigned short* last, std::string& out) const {
-  out.clear();
   BufferChar16Source source(first, last);
   ExternalEncodingConverter converter(source, *m_internal, *m_external);
-  StringActor actor(out);
-  CharSink(actor).Put(converter);
+  std::size_t units = Count(first, last, sizeof(unsigned short));
+  FillAll(converter, units + units / 2, out);
 }
 
 void zv_codecvt::SetString(const char* first, const char* last, ucs2string& out) const {
-  out.clear();
   BufferCharSource source(first, last);
   InternalEncodingConverter converter(source, *m_external, *m_internal);
-  Ucs2StringActor actor(out);
-  Char16Sink(actor).Put(converter);
+  Ucs2Buffer buffer{out};
+  FillAll(converter, Count(first, last, 1), buffer);
 }
 
 void zv_codecvt::SetString(const char* first, const char* last, zv_utf8string& out) const {
-  out = zv_utf8string();
   BufferCharSource source(first, last);
   ExternalEncodingConverter converter(source, *m_external, ExternalEncoding::Unicode20UTF8());
-  Utf8StringActor actor(out);
-  CharSink(actor).Put(converter);
+  std::string bytes;
+  std::size_t n = Count(first, last, 1);
+  FillAll(converter, n + n / 2, bytes);
+  out.assign(reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<zv_utf8string::size_type>(bytes.size()));
 }
 
 namespace {

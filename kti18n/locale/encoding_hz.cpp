@@ -68,6 +68,11 @@ class HzDecoder final : public Decoder {
         continue;
       }
       if (out == outEnd) return;
+      if (!gbMode_ && *in == '~' && inEnd - in >= 2 && in[1] == '~') {
+        *out++ = '~';
+        in += 2;
+        continue;
+      }
       if (gbMode_ && *in >= 0x21 && *in <= 0x7E) {
         unsigned short u = inEnd - in >= 2 ? table_.Decode(in[0], in[1]) : 0;
         *out++ = u ? u : kReplacementChar;

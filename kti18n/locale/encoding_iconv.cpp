@@ -13,6 +13,7 @@
 
 #include <bit>
 #include <cerrno>
+#include <cstring>
 #include <mutex>
 #include <vector>
 
@@ -78,7 +79,7 @@ class PooledDescriptor {
 
 class IconvDecoder final : public Decoder {
  public:
-  explicit IconvDecoder(DescriptorPool& pool) : cd_(pool) {}
+  IconvDecoder(DescriptorPool& pool, bool composing) : cd_(pool), composing_(composing) {}
 
   void Decode(const unsigned char*& in, const unsigned char* inEnd, unsigned short*& out,
               unsigned short* outEnd) override {
@@ -94,7 +95,9 @@ class IconvDecoder final : public Decoder {
       if (rc != static_cast<std::size_t>(-1)) return;
       if (error == E2BIG || out == outEnd) return;
       // EILSEQ or EINVAL: one replacement for the byte that could not start a
-      // character; the next byte may start a good one.
+      // character; the next byte may start a good one. A composing decoder
+      // first gives up the letter it holds, which comes before the bad byte.
+      if (composing_ && (!Finish(out, outEnd) || out == outEnd)) return;
       *out++ = kReplacementChar;
       ++in;
     }
@@ -110,6 +113,7 @@ class IconvDecoder final : public Decoder {
 
  private:
   PooledDescriptor cd_;
+  bool composing_;
 };
 
 class IconvEncoder final : public Encoder {
@@ -160,7 +164,11 @@ class IconvEncoder final : public Encoder {
 
 class IconvCodec final : public Codec {
  public:
-  explicit IconvCodec(const char* name) : name_(name), decoders_(kUnitsName, name), encoders_(name, kUnitsName) {}
+  explicit IconvCodec(const char* name)
+      : name_(name),
+        composing_(std::strcmp(name, "CP1255") == 0 || std::strcmp(name, "CP1258") == 0),
+        decoders_(kUnitsName, name),
+        encoders_(name, kUnitsName) {}
 
   bool Available() const override {
     std::call_once(probed_, [this] {
@@ -173,7 +181,7 @@ class IconvCodec final : public Codec {
     return available_;
   }
   std::unique_ptr<Decoder> NewDecoder() const override {
-    return Available() ? std::make_unique<IconvDecoder>(decoders_) : nullptr;
+    return Available() ? std::make_unique<IconvDecoder>(decoders_, composing_) : nullptr;
   }
   std::unique_ptr<Encoder> NewEncoder() const override {
     return Available() ? std::make_unique<IconvEncoder>(encoders_) : nullptr;
@@ -181,6 +189,9 @@ class IconvCodec final : public Codec {
 
  private:
   const char* name_;
+  // The Hebrew and Vietnamese decoders compose a letter with the accents
+  // that follow it, so they hold each letter back until the next byte.
+  bool composing_;
   mutable DescriptorPool decoders_;
   mutable DescriptorPool encoders_;
   mutable std::once_flag probed_;

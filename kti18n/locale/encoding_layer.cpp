@@ -48,6 +48,10 @@ InternalEncodingConverter::~InternalEncodingConverter() = default;
 
 std::size_t InternalEncodingConverter::Read(unsigned short* dst, std::size_t cap) {
   if (chunkRead_ < chunk_.size()) return ReadPending(chunk_, chunkRead_, dst, cap);
+  return Convert(dst, cap);
+}
+
+std::size_t InternalEncodingConverter::Convert(unsigned short* dst, std::size_t cap) {
   unsigned short* out = dst;
   unsigned short* const end = dst + cap;
   while (out < end) {
@@ -66,7 +70,7 @@ std::size_t InternalEncodingConverter::Read(unsigned short* dst, std::size_t cap
 std::span<const unsigned short> InternalEncodingConverter::Peek() {
   if (chunkRead_ == chunk_.size()) {
     chunk_.resize(kChunkUnits);
-    chunk_.resize(Read(chunk_.data(), chunk_.size()));
+    chunk_.resize(Convert(chunk_.data(), chunk_.size()));
     chunkRead_ = 0;
   }
   return {chunk_.data() + chunkRead_, chunk_.size() - chunkRead_};
@@ -91,11 +95,16 @@ ExternalEncodingConverter::~ExternalEncodingConverter() = default;
 
 std::size_t ExternalEncodingConverter::Read(unsigned char* dst, std::size_t cap) {
   if (chunkRead_ < chunk_.size()) return ReadPending(chunk_, chunkRead_, dst, cap);
+  return Convert(dst, cap);
+}
+
+std::size_t ExternalEncodingConverter::Convert(unsigned char* dst, std::size_t cap) {
   if (finished_) return 0;
   unsigned char* out = dst;
   unsigned char* const end = dst + cap;
-  // A stateful encoding keeps room to shift back at the end of the chunk.
-  unsigned char* const limit = cap > shiftReserve_ ? end - shiftReserve_ : end;
+  // A stateful encoding keeps room to shift back at the end of the chunk; a
+  // buffer with no more than that room takes nothing but the final shift.
+  unsigned char* const limit = cap > shiftReserve_ ? end - shiftReserve_ : dst;
   while (out < limit) {
     std::span<const unsigned short> in = source_.Peek();
     if (in.empty()) break;
@@ -116,7 +125,7 @@ std::size_t ExternalEncodingConverter::Read(unsigned char* dst, std::size_t cap)
 std::span<const unsigned char> ExternalEncodingConverter::Peek() {
   if (chunkRead_ == chunk_.size()) {
     chunk_.resize(kChunkUnits);
-    chunk_.resize(Read(chunk_.data(), chunk_.size()));
+    chunk_.resize(Convert(chunk_.data(), chunk_.size()));
     chunkRead_ = 0;
   }
   return {chunk_.data() + chunkRead_, chunk_.size() - chunkRead_};

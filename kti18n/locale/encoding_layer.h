@@ -55,8 +55,9 @@ class ExternalEncoding {
   // Whether the host provides the conversion (false only for an iconv
   // that lacks the encoding).
   bool CanConvert() const;
-  // The largest return to the initial shift state an encoder writes.
-  std::size_t MaxShiftLength() const { return stateful_ ? 8 : 0; }
+  // The longest return to the initial shift state that an encoder writes
+  // (0 for a stateless encoding).
+  std::size_t MaxShiftLength() const { return shiftLength_; }
 
   // Throw ZVException 0x80041131 when !CanConvert().
   std::unique_ptr<zv_encoding_detail::Decoder> NewDecoder() const;
@@ -64,10 +65,10 @@ class ExternalEncoding {
 
  private:
   friend struct EncodingRegistry;
-  ExternalEncoding(const char* name, bool stateful, std::unique_ptr<zv_encoding_detail::Codec> codec);
+  ExternalEncoding(const char* name, std::size_t shiftLength, std::unique_ptr<zv_encoding_detail::Codec> codec);
 
   const char* name_;
-  bool stateful_;
+  std::size_t shiftLength_;
   std::unique_ptr<zv_encoding_detail::Codec> codec_;
 };
 
@@ -140,6 +141,8 @@ class InternalEncodingConverter : public Char16Source {
   bool Exhausted() override { return finished_ && chunkRead_ == chunk_.size(); }
 
  private:
+  std::size_t Convert(unsigned short* dst, std::size_t cap);
+
   CharSource& source_;
   std::unique_ptr<zv_encoding_detail::Decoder> decoder_;
   bool finished_ = false;
@@ -159,6 +162,8 @@ class ExternalEncodingConverter : public CharSource {
   bool Exhausted() override { return finished_ && chunkRead_ == chunk_.size(); }
 
  private:
+  std::size_t Convert(unsigned char* dst, std::size_t cap);
+
   std::unique_ptr<InternalEncodingConverter> decoded_;  // the bytes-to-bytes form
   Char16Source& source_;
   std::unique_ptr<zv_encoding_detail::Encoder> encoder_;

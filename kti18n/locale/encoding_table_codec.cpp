@@ -8,7 +8,8 @@
 //    for units that start a several-unit text, the candidates longest first,
 //    so that a base character followed by its variant tag encodes to the code
 //    of the pair rather than to the base character's own code.
-// Where two codes map to one text, the first row listed wins on encoding.
+// Where two codes map to one text, the first row listed wins on encoding;
+// where one code maps to two texts, the first listed wins on decoding.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -62,8 +63,9 @@ class TableMaps {
         pages_.emplace_back();
         pageOf_[lead] = static_cast<std::uint16_t>(pages_.size());
       }
-      pages_[pageOf_[lead] - 1][row.code & 0xFF] = text;
-    } else {
+      Text& slot = pages_[pageOf_[lead] - 1][row.code & 0xFF];
+      if (slot.length == 0) slot = text;
+    } else if (single_[row.code].length == 0) {
       single_[row.code] = text;
     }
     const unsigned short* units = data_.pool + row.offset;

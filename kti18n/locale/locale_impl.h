@@ -26,6 +26,8 @@ class zv_locale::_Impl : public izvSharedObject {
   // A copy of other: the same facets (each gains a reference), category
   // names and named flag.
   _Impl(const _Impl& other, std::uint32_t refs);
+  // A plain copy would share facets without counting them.
+  _Impl(const _Impl&) = delete;
   _Impl& operator=(const _Impl&) = delete;
   // Releases every facet.
   ~_Impl() override;

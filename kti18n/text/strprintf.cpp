@@ -22,12 +22,12 @@ std::wstring widen(const unsigned short* s) {
   return w;
 }
 
-// Formats one conversion (spec is a complete wide format of one conversion).
+// Formats one value through the wide format of its conversion.
 template <typename T>
-bool format_one(std::wstring& out, const std::wstring& spec, T value) {
+bool format_one(std::wstring& out, const std::wstring& conversion, T value) {
   std::vector<wchar_t> buf(256);
   for (;;) {
-    const int n = std::swprintf(buf.data(), buf.size(), spec.c_str(), value);
+    const int n = std::swprintf(buf.data(), buf.size(), conversion.c_str(), value);
     if (n >= 0) {
       out.append(buf.data(), static_cast<std::size_t>(n));
       return true;
@@ -41,14 +41,14 @@ bool format_one(std::wstring& out, const std::wstring& spec, T value) {
 bool is_flag(unsigned short c) { return c == '-' || c == '+' || c == ' ' || c == '#' || c == '0'; }
 bool is_digit(unsigned short c) { return c >= '0' && c <= '9'; }
 
-// Reads "*" (from the arguments) or digits into spec.
-void copy_number(const unsigned short*& f, std::wstring& spec, va_list& args) {
+// Reads "*" (from the arguments) or digits into conversion.
+void copy_number(const unsigned short*& f, std::wstring& conversion, va_list& args) {
   if (*f == '*') {
-    spec += std::to_wstring(va_arg(args, int));
+    conversion += std::to_wstring(va_arg(args, int));
     ++f;
     return;
   }
-  while (is_digit(*f)) spec.push_back(static_cast<wchar_t>(*f++));
+  while (is_digit(*f)) conversion.push_back(static_cast<wchar_t>(*f++));
 }
 
 int vstrprintf(ucs2string& out, const unsigned short* f, va_list& args) {
@@ -64,13 +64,13 @@ int vstrprintf(ucs2string& out, const unsigned short* f, va_list& args) {
       ++f;
       continue;
     }
-    std::wstring spec = L"%";
-    while (is_flag(*f)) spec.push_back(static_cast<wchar_t>(*f++));
-    copy_number(f, spec, args);
+    std::wstring conversion = L"%";
+    while (is_flag(*f)) conversion.push_back(static_cast<wchar_t>(*f++));
+    copy_number(f, conversion, args);
     if (*f == '.') {
-      spec.push_back(L'.');
+      conversion.push_back(L'.');
       ++f;
-      copy_number(f, spec, args);
+      copy_number(f, conversion, args);
     }
     // Length modifier.
     std::wstring length;
@@ -87,7 +87,7 @@ int vstrprintf(ucs2string& out, const unsigned short* f, va_list& args) {
     bool ok = true;
     switch (conv) {
       case 'd': case 'i': case 'u': case 'o': case 'x': case 'X': {
-        const std::wstring s = spec + length + static_cast<wchar_t>(conv);
+        const std::wstring s = conversion + length + static_cast<wchar_t>(conv);
         const bool isSigned = conv == 'd' || conv == 'i';
         if (length == L"ll" || length == L"q" || length == L"j")
           ok = isSigned ? format_one(text, s, va_arg(args, long long)) : format_one(text, s, va_arg(args, unsigned long long));
@@ -99,24 +99,24 @@ int vstrprintf(ucs2string& out, const unsigned short* f, va_list& args) {
       }
       case 'e': case 'E': case 'f': case 'F': case 'g': case 'G': case 'a': case 'A':
         if (length == L"L")
-          ok = format_one(text, spec + L"L" + static_cast<wchar_t>(conv), va_arg(args, long double));
+          ok = format_one(text, conversion + L"L" + static_cast<wchar_t>(conv), va_arg(args, long double));
         else
-          ok = format_one(text, spec + static_cast<wchar_t>(conv), va_arg(args, double));
+          ok = format_one(text, conversion + static_cast<wchar_t>(conv), va_arg(args, double));
         break;
       case 'c': case 'C':
-        ok = format_one(text, spec + L"lc", static_cast<wint_t>(static_cast<unsigned short>(va_arg(args, int))));
+        ok = format_one(text, conversion + L"lc", static_cast<wint_t>(static_cast<unsigned short>(va_arg(args, int))));
         break;
       case 's': case 'S':
         if (length == L"h") {
           const char* narrow = va_arg(args, const char*);
-          ok = format_one(text, spec + L"s", narrow ? narrow : "(null)");
+          ok = format_one(text, conversion + L"s", narrow ? narrow : "(null)");
         } else {
           const std::wstring wide = widen(va_arg(args, const unsigned short*));
-          ok = format_one(text, spec + L"ls", wide.c_str());
+          ok = format_one(text, conversion + L"ls", wide.c_str());
         }
         break;
       case 'p':
-        ok = format_one(text, spec + L"p", va_arg(args, void*));
+        ok = format_one(text, conversion + L"p", va_arg(args, void*));
         break;
       default:  // %n and unknown conversions are refused
         return -1;

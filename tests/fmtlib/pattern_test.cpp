@@ -14,10 +14,14 @@ using Pattern = std::unique_ptr<zvFmtPattern>;
 std::string Describe(const zvFmtPattern& p) {
   std::string out;
   for (const zvToken* t : p) {
-    if (t->IsLiteral())
-      out += "L" + ucs2string(t->c_str(), t->length()).to_utf8() + " ";
-    else
-      out += "T" + std::to_string(t->Token()) + " ";
+    if (t->IsLiteral()) {
+      out += 'L';
+      out += ucs2string(t->c_str(), t->length()).to_utf8();
+    } else {
+      out += 'T';
+      out += std::to_string(t->Token());
+    }
+    out += ' ';
   }
   return out;
 }

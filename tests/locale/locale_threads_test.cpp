@@ -29,6 +29,18 @@ void install_racing(zv_locale::_Impl& impl) {
   impl._M_install_facet(&RacingFacet<N>::id, new RacingFacet<N>);
 }
 
+// Run alone (as ctest runs each test), the threads race to build the classic
+// locale: all must get the one implementation.
+TEST(LocaleThreads, ClassicLocaleIsBuiltOnce) {
+  std::vector<zv_locale::_Impl*> seen(kThreads);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t) {
+    threads.emplace_back([t, &seen] { seen[t] = (t % 2 ? zv_locale() : zv_locale::classic())._M_implementation(); });
+  }
+  for (auto& th : threads) th.join();
+  for (zv_locale::_Impl* impl : seen) EXPECT_EQ(impl, zv_locale::classic()._M_implementation());
+}
+
 TEST(LocaleThreads, HandlesCombiningAndGlobalFromEightThreads) {
   const zv_locale classic = zv_locale::classic();
   const zv_locale original = zv_locale::global(classic);

@@ -129,7 +129,7 @@ Outcome reference(double v, const Leading& lead, const zv_digit_layout& L) {
         if (i >= 0) {
           ++kept[i];
         } else {
-          kept = "1";
+          kept.assign(1, '1');
           ++e;
           p = place(e, L, p.scientific);
         }
@@ -151,7 +151,7 @@ Outcome reference(double v, const Leading& lead, const zv_digit_layout& L) {
     o.hasExponent = true;
     o.negativeExponent = p.exponent < 0;
     o.exponent = std::to_string(std::llabs(p.exponent));
-    while (static_cast<long long>(o.exponent.size()) < L.minExponentDigits) o.exponent.insert(0, "0");
+    while (static_cast<long long>(o.exponent.size()) < L.minExponentDigits) o.exponent.insert(o.exponent.begin(), '0');
   }
   return o;
 }

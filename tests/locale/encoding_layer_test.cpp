@@ -1,0 +1,188 @@
+// The encoding-conversion layer: known texts, substitution, malformed input
+// and bounded buffers, for every encoding of the table.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "encoding_helpers.h"
+#include "kti18n/locale/codecvt.h"
+
+using namespace encoding_test;
+
+namespace {
+
+std::vector<std::string> TableNames() {
+  std::vector<std::string> names;
+  for (auto* row = zv_codecvt::EncodingNamesBegin(); row != zv_codecvt::EncodingNamesEnd(); ++row)
+    names.push_back(row->technicalName);
+  return names;
+}
+
+std::string TestName(const testing::TestParamInfo<std::string>& info) {
+  std::string name = info.param;
+  std::replace(name.begin(), name.end(), '-', '_');
+  return name;
+}
+
+TEST(EncodingLayer, EveryTableNameAndUtf8Converts) {
+  for (const std::string& name : TableNames()) {
+    ExternalEncoding* encoding = ExternalEncoding::Lookup(name.c_str());
+    ASSERT_NE(encoding, nullptr) << name;
+    EXPECT_STREQ(encoding->Name(), name.c_str());
+    EXPECT_TRUE(encoding->CanConvert()) << name;
+  }
+  EXPECT_TRUE(ExternalEncoding::Unicode20UTF8().CanConvert());
+  EXPECT_EQ(ExternalEncoding::All().size(), TableNames().size() + 1);
+}
+
+TEST(EncodingLayer, LookupIgnoresCaseButNotSpelling) {
+  EXPECT_EQ(ExternalEncoding::Lookup("cp1252"), &ExternalEncoding::CP1252());
+  EXPECT_EQ(ExternalEncoding::Lookup("utf-8"), &ExternalEncoding::Unicode20UTF8());
+  EXPECT_EQ(ExternalEncoding::Lookup("CP-1252"), nullptr);
+  EXPECT_EQ(ExternalEncoding::Lookup(""), nullptr);
+  EXPECT_EQ(ExternalEncoding::Lookup(nullptr), nullptr);
+}
+
+struct KnownText {
+  const char* encoding;
+  std::u16string text;
+  Bytes bytes;
+};
+
+TEST(EncodingLayer, KnownTextsBothWays) {
+  const KnownText cases[] = {
+      {"CP1252", u"\u20AC caf\u00E9", "\x80 caf\xE9"},
+      {"ISO-8859-15", u"\u20AC", "\xA4"},
+      {"UTF-8", u"\u00E9\u65E5\U0001F600", "\xC3\xA9\xE6\x97\xA5\xF0\x9F\x98\x80"},
+      {"Shift-JIS", u"\u65E5\u672C", "\x93\xFA\x96\x7B"},
+      {"EUC-JP", u"\u65E5\u672C", "\xC6\xFC\xCB\xDC"},
+      {"ISO-2022-JP", u"a\u65E5\u672Cb", "a\x1B$BF|K\\\x1B(Bb"},
+      {"GB2312", u"\u4E2D\u6587", "\xD6\xD0\xCE\xC4"},
+      {"HZ-GB-2312", u"A\u4E2D\u6587~B", "A~{VPND~}~~B"},
+      {"Thai", u"\u0E01", "\xA1"},
+      {"CNS-11643", u"\u4E00", "\xC4\xA1"},
+      {"MacGreek", u"\u0391\u03A9", "\xB0\xBF"},
+      {"MacTurkish", u"\u011E", "\xDA"},
+      {"MacRomanian", u"\u0218", "\xAF"},
+      {"MacCroatian", u"\u0160", "\xA9"},
+      {"MacThai", u"\u0E01\u0E48\uF875", "\xA1\x83"},
+      {"MacJapanese", u"\u65E5\u2026\uF87F", "\x93\xFA\xFF"},
+      {"Adobe-Standard-Encoding", u"A\u2019\u00C6", "A'\xE1"},
+  };
+  for (const KnownText& c : cases) {
+    SCOPED_TRACE(c.encoding);
+    EXPECT_EQ(Encode(Encoding(c.encoding), U(c.text)), c.bytes);
+    EXPECT_EQ(Decode(Encoding(c.encoding), c.bytes), U(c.text));
+  }
+}
+
+TEST(EncodingLayer, PreferredBytesWhereTwoCharactersShareACode) {
+  // Adobe Standard Encoding gives 0x20 to both spaces; it reads back as the
+  // ordinary one.
+  const ExternalEncoding& adobe = Encoding("Adobe-Standard-Encoding");
+  EXPECT_EQ(Encode(adobe, U(u"\u00A0")), " ");
+  EXPECT_EQ(Decode(adobe, " "), U(u" "));
+}
+
+TEST(EncodingLayer, ChainsBytesToBytes) {
+  Bytes sjis = "\x93\xFA\x96\x7B ok";
+  BufferCharSource source(sjis.data(), sjis.data() + sjis.size());
+  ExternalEncodingConverter converter(source, Encoding("Shift-JIS"), ExternalEncoding::Unicode20UTF8());
+  Bytes utf8;
+  StringActor actor(utf8);
+  CharSink(actor).Put(converter);
+  EXPECT_EQ(utf8, "\xE6\x97\xA5\xE6\x9C\xAC ok");
+}
+
+TEST(EncodingLayer, PutConsumesLongTextsWhole) {
+  // Several converter chunks, each ending back in ASCII for ISO-2022-JP.
+  Units text;
+  for (int i = 0; i < 20000; ++i) text.push_back(i % 3 == 0 ? u'x' : 0x65E5);
+  for (const char* name : {"ISO-2022-JP", "HZ-GB-2312", "Shift-JIS", "UTF-8", "MacJapanese"}) {
+    SCOPED_TRACE(name);
+    const ExternalEncoding& encoding = Encoding(name);
+    EXPECT_EQ(Decode(encoding, Encode(encoding, text)), text);
+  }
+}
+
+TEST(EncodingLayer, BoundedSinkStopsOnCharacterBoundariesAndResumes) {
+  // Small buffers: every piece is complete text, and the pieces together
+  // are the whole conversion.
+  Units text = U(u"ab\u65E5\u672Ccd\u65E5e");
+  for (const char* name : {"Shift-JIS", "ISO-2022-JP", "HZ-GB-2312", "UTF-8"}) {
+    SCOPED_TRACE(name);
+    const ExternalEncoding& encoding = Encoding(name);
+    BufferChar16Source source(text.data(), text.data() + text.size());
+    ExternalEncodingConverter converter(source, InternalEncoding::Unicode(), encoding);
+    Units decoded;
+    bool done = false;
+    for (int round = 0; round < 100 && !done; ++round) {
+      unsigned char buffer[12];
+      BufferCharSink sink(buffer, sizeof buffer);
+      done = sink.Put(converter);
+      Units piece = Decode(encoding, Bytes(reinterpret_cast<char*>(buffer), sink.Size()));
+      decoded.insert(decoded.end(), piece.begin(), piece.end());
+    }
+    EXPECT_TRUE(done);
+    EXPECT_EQ(decoded, text);
+  }
+}
+
+TEST(EncodingLayer, DecodingStopsBeforeACharacterThatDoesNotFit) {
+  Bytes utf8 = "a\xF0\x9F\x98\x80";  // a surrogate pair needs two units
+  BufferCharSource source(utf8.data(), utf8.data() + utf8.size());
+  InternalEncodingConverter converter(source, ExternalEncoding::Unicode20UTF8(), InternalEncoding::Unicode());
+  unsigned short buffer[2];
+  BufferChar16Sink sink(buffer, 2);
+  EXPECT_FALSE(sink.Put(converter));
+  EXPECT_EQ(sink.Size(), 1u);
+  EXPECT_EQ(source.Position(), reinterpret_cast<const unsigned char*>(utf8.data()) + 1);
+}
+
+// ---- Per encoding ----
+
+class EveryEncoding : public testing::TestWithParam<std::string> {
+ protected:
+  const ExternalEncoding& encoding() const { return Encoding(GetParam().c_str()); }
+};
+
+TEST_P(EveryEncoding, UnrepresentableCharactersBecomeQuestionMarks) {
+  // A private-use character, a supplementary character and lone surrogates
+  // exist in none of the byte encodings: each is one "?".
+  Units text = U(u"a\uE801b\U0001F600c\xD800" u"d\xDC00");
+  text.push_back(0xD800);  // a high surrogate at the very end
+  EXPECT_EQ(Decode(encoding(), Encode(encoding(), text)), U(u"a?b?c?d??"));
+}
+
+TEST_P(EveryEncoding, MalformedInputCostsOneCharacterAndNeverTheRest) {
+  const Bytes garbage[] = {"\xFF", "\x80", "\x81", "\x8E", "\x8F\xA1", "\xA1", "\x1B$", "\x1B$B\x21", "~", "~{",
+                           "\xE0\x80", "\xF0\x9F\x98", "\xC3", "\x0E"};
+  // These shift a stateful encoding into its double-byte set, where the rest
+  // reads as double-byte characters rather than as ASCII.
+  const Bytes shifts[] = {"\x1B$B\x21", "~{", "\x0E"};
+  for (const Bytes& bad : garbage) {
+    SCOPED_TRACE(testing::PrintToString(bad));
+    Units decoded = Decode(encoding(), bad + "\n\ntail\n");
+    Units tail = U(u"tail\n");
+    ASSERT_GE(decoded.size(), 4u);
+    if (std::find(std::begin(shifts), std::end(shifts), bad) == std::end(shifts)) {
+      EXPECT_TRUE(std::equal(tail.begin(), tail.end(), decoded.end() - tail.size()));
+    }
+    // Cut short at the very end: a replacement, nothing read past the end.
+    Units cut = Decode(encoding(), "ok" + bad);
+    ASSERT_GE(cut.size(), 2u);
+    EXPECT_EQ(cut[0], u'o');
+    EXPECT_EQ(cut[1], u'k');
+  }
+}
+
+TEST_P(EveryEncoding, AsciiLettersAndLineEndsPassThrough) {
+  Units text = U(u"Hello, World 0123456789\r\n\tend");
+  EXPECT_EQ(Decode(encoding(), Encode(encoding(), text)), text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, EveryEncoding, testing::ValuesIn(TableNames()), TestName);
+
+}  // namespace
