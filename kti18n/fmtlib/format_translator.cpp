@@ -87,6 +87,7 @@ class zvFormatTranslator::Reader {
         m_quotes(m_cfg.quoteOn) {}
 
   bool Run() {
+    m_pending.reserve(m_n);  // literal text is never longer than the text
     while (m_i < m_n) {
       const Outcome o = Step();
       if (o == Outcome::kFailed) return false;
