@@ -5,7 +5,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE      ?= cmake
 GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all build demo test sanitize bench clean
+.PHONY: all build demo test sanitize bench clean locale-data
 
 all: build
 
@@ -31,6 +31,11 @@ sanitize: $(SANBUILD)/CMakeCache.txt
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
+
+# Regenerates the locale-data records from CLDR (Debian's unicode-cldr-core).
+locale-data:
+	@test -d /usr/share/unicode/cldr/common/main || (apt-get update && apt-get install -y unicode-cldr-core)
+	python3 tools/gen_locale_data.py
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD)

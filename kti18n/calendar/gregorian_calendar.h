@@ -43,6 +43,9 @@ class GregorianCalendar : public Calendar {
 
   Calendar* clone() const override;
   bool operator==(const Calendar& that) const override;
+  // Two Gregorian calendars compare through the virtual operator (an exact
+  // match, so that C++20's reversed candidates do not make it ambiguous).
+  bool operator==(const GregorianCalendar& that) const { return operator==(static_cast<const Calendar&>(that)); }
   bool equivalentTo(const Calendar& other) const override;
   void add(EDateFields field, std::int32_t amount, EngineStatus& status) override;
   void roll(EDateFields field, std::int32_t amount, EngineStatus& status) override;

@@ -39,6 +39,8 @@ class SimpleTimeZone : public TimeZone {
   ~SimpleTimeZone() override;
 
   bool operator==(const TimeZone& that) const override;
+  // An exact match for two simple zones (see GregorianCalendar).
+  bool operator==(const SimpleTimeZone& that) const { return operator==(static_cast<const TimeZone&>(that)); }
   std::int32_t getOffset(std::int32_t era, std::int32_t year, std::int32_t month, std::int32_t day,
                          std::int32_t dayOfWeek, std::int32_t millis, std::int32_t monthLength,
                          EngineStatus& status) const override;

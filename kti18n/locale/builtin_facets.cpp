@@ -5,6 +5,7 @@
 #include "kti18n/locale/collate.h"
 #include "kti18n/locale/ctime.h"
 #include "kti18n/locale/ctype.h"
+#include "kti18n/locale/locale_ident.h"
 #include "kti18n/locale/locale_impl.h"
 #include "kti18n/locale/num_get.h"
 #include "kti18n/locale/num_put.h"
@@ -23,7 +24,7 @@ id_list kNumericIds = {&zv_numpunct::id, &zv_num_get::id, &zv_num_put::id, nullp
 id_list kTimeIds = {&zv_time_get::id, &zv_time_put::id, &zv_ctime::id, nullptr};
 // Messages select the time placeholders: locales have no message facet.
 id_list kMessagesIds = {&zv_time_get::id, &zv_time_put::id, nullptr};
-id_list kIdentificationIds = {nullptr};
+id_list kIdentificationIds = {&zv_locale_ident::id, nullptr};
 
 const zv_locale::id* const* const kCategoryIds[zv_locale::kCategoryCount] = {
     kCollateIds, kCtypeIds, kMonetaryIds, kNumericIds, kTimeIds, kMessagesIds, kIdentificationIds};

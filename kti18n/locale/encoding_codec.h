@@ -13,7 +13,8 @@
 //  - Malformed input decodes to U+FFFD and resumes one byte later, so a bad
 //    byte costs one character and never the rest of the text.
 //  - A character the encoding cannot represent encodes to its substitution
-//    character "?" (written in the encoder's current shift state).
+//    character: "?" for byte encodings (written in the encoder's current
+//    shift state), U+FFFD for UTF-8.
 //  - Decoders and encoders keep their state between calls; Finish ends the
 //    text (an encoder writes its return to the initial shift state).
 #ifndef KTI18N_LOCALE_ENCODING_CODEC_H

@@ -1,7 +1,8 @@
 // HZ-GB-2312: 7-bit text that switches between ASCII and GB2312.
 //
 // In ASCII mode bytes are ASCII, "~~" is a tilde, "~{" enters GB mode and
-// "~" before a line end continues the line (both bytes vanish). In GB mode
+// "~" before a line end continues the line (both bytes vanish); any other
+// "~" is malformed. In GB mode
 // each pair of bytes 0x21-0x7E is a GB2312 row and cell, and "~}" returns to
 // ASCII. Our encoder leaves GB mode before every ASCII character (so line
 // ends always stand in ASCII mode, as mail transports need) and at the end.
@@ -80,7 +81,8 @@ class HzDecoder final : public Decoder {
         continue;
       }
       if (*in == '\n' || *in == '\r') gbMode_ = false;
-      *out++ = *in < 0x80 && !(gbMode_ && *in == '~') ? *in : kReplacementChar;
+      // A tilde that starts no escape is malformed, as is any 8-bit byte.
+      *out++ = *in < 0x80 && *in != '~' ? *in : kReplacementChar;
       ++in;
     }
   }

@@ -118,7 +118,7 @@ class IconvDecoder final : public Decoder {
 
 class IconvEncoder final : public Encoder {
  public:
-  explicit IconvEncoder(DescriptorPool& pool) : cd_(pool) {}
+  IconvEncoder(DescriptorPool& pool, unsigned short substitute) : cd_(pool), substitute_(substitute) {}
 
   void Encode(const unsigned short*& in, const unsigned short* inEnd, unsigned char*& out,
               unsigned char* outEnd) override {
@@ -128,8 +128,7 @@ class IconvEncoder final : public Encoder {
       // EILSEQ: a character the encoding lacks, or a lone surrogate; EINVAL:
       // a high surrogate at the end.
       std::size_t used = IsHighSurrogate(in[0]) && inEnd - in >= 2 && IsLowSurrogate(in[1]) ? 2 : 1;
-      static const unsigned short kSubstitute = kSubstitutionByte;
-      const unsigned short* sub = &kSubstitute;
+      const unsigned short* sub = &substitute_;
       // Through iconv, so that a stateful encoding shifts back first.
       if (!Convert(sub, sub + 1, out, outEnd)) return;
       in += used;
@@ -160,6 +159,7 @@ class IconvEncoder final : public Encoder {
   }
 
   PooledDescriptor cd_;
+  unsigned short substitute_;
 };
 
 class IconvCodec final : public Codec {
@@ -167,6 +167,7 @@ class IconvCodec final : public Codec {
   explicit IconvCodec(const char* name)
       : name_(name),
         composing_(std::strcmp(name, "CP1255") == 0 || std::strcmp(name, "CP1258") == 0),
+        substitute_(std::strcmp(name, "UTF-8") == 0 ? kReplacementChar : kSubstitutionByte),
         decoders_(kUnitsName, name),
         encoders_(name, kUnitsName) {}
 
@@ -184,7 +185,7 @@ class IconvCodec final : public Codec {
     return Available() ? std::make_unique<IconvDecoder>(decoders_, composing_) : nullptr;
   }
   std::unique_ptr<Encoder> NewEncoder() const override {
-    return Available() ? std::make_unique<IconvEncoder>(encoders_) : nullptr;
+    return Available() ? std::make_unique<IconvEncoder>(encoders_, substitute_) : nullptr;
   }
 
  private:
@@ -192,6 +193,9 @@ class IconvCodec final : public Codec {
   // The Hebrew and Vietnamese decoders compose a letter with the accents
   // that follow it, so they hold each letter back until the next byte.
   bool composing_;
+  // Towards a form of Unicode, what cannot be encoded (a lone surrogate)
+  // becomes U+FFFD; towards a byte encoding, "?".
+  unsigned short substitute_;
   mutable DescriptorPool decoders_;
   mutable DescriptorPool encoders_;
   mutable std::once_flag probed_;

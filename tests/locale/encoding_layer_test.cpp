@@ -141,6 +141,35 @@ TEST(EncodingLayer, DecodingStopsBeforeACharacterThatDoesNotFit) {
   EXPECT_EQ(source.Position(), reinterpret_cast<const unsigned char*>(utf8.data()) + 1);
 }
 
+TEST(EncodingLayer, Utf8SubstitutesTheReplacementCharacter) {
+  const ExternalEncoding& utf8 = ExternalEncoding::Unicode20UTF8();
+  Units lone = {'a', 0xD800, 'b', 0xDC00};
+  EXPECT_EQ(Encode(utf8, lone), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+  EXPECT_EQ(Decode(utf8, "a\xC3(\xED\xA0\x80"), U(u"a\uFFFD(\uFFFD\uFFFD\uFFFD"));
+}
+
+TEST(EncodingLayer, HzEscapesAndLineEnds) {
+  const ExternalEncoding& hz = Encoding("HZ-GB-2312");
+  // "~" before a line end joins the lines; a line end also leaves GB mode.
+  EXPECT_EQ(Decode(hz, "a~\nb"), U(u"ab"));
+  EXPECT_EQ(Decode(hz, "~{VP\nVP"), U(u"\u4E2D\nVP"));
+  EXPECT_EQ(Decode(hz, "~{VP~}~x"), U(u"\u4E2D\uFFFDx"));
+  EXPECT_EQ(Decode(hz, "~{V"), U(u"\uFFFD"));
+  EXPECT_EQ(Encode(hz, U(u"\u4E2D\u6587\n\u4E2D")), "~{VPND~}\n~{VP~}");
+}
+
+TEST(EncodingLayer, TableEncodingsPreferTheLongestMatch) {
+  // Mac OS Thai has a code for a tone mark with a variant tag and another
+  // for the bare tone mark.
+  const ExternalEncoding& thai = Encoding("MacThai");
+  EXPECT_EQ(Encode(thai, U(u"\u0E48\uF875\u0E48")), "\x83\xE8");
+  EXPECT_EQ(Encode(thai, U(u"\u0E48")), "\xE8");
+  // A lead byte at the very end, and one before a byte that is no trail.
+  const ExternalEncoding& japanese = Encoding("MacJapanese");
+  EXPECT_EQ(Decode(japanese, "a\x93"), U(u"a\uFFFD"));
+  EXPECT_EQ(Decode(japanese, "\x93\x0A" "b"), U(u"\uFFFD\nb"));
+}
+
 // ---- Per encoding ----
 
 class EveryEncoding : public testing::TestWithParam<std::string> {

@@ -11,6 +11,9 @@
 
 namespace {
 
+// Every category the classic locale can give: it has no identification.
+constexpr int kAllButIdentification = zv_locale::all & ~zv_locale::identification;
+
 // A facet that counts its destructions, with an id of its own.
 struct CountingFacet : zv_locale::facet {
   static zv_locale::id id;
@@ -74,7 +77,7 @@ TEST(LocaleHandle, GlobalKeepsItsLocaleAliveAfterEveryHandleIsGone) {
   const zv_locale classic = zv_locale::classic();
   zv_locale before = classic;
   {
-    const zv_locale temporary(classic, classic, zv_locale::all);
+    const zv_locale temporary(classic, classic, kAllButIdentification);
     before = zv_locale::global(temporary);
   }
   // The only reference left is the global one.
@@ -85,7 +88,7 @@ TEST(LocaleHandle, GlobalKeepsItsLocaleAliveAfterEveryHandleIsGone) {
 
 TEST(LocaleHandle, UnnamedLocalesCompareByImplementation) {
   const zv_locale classic = zv_locale::classic();
-  const zv_locale combined(classic, classic, zv_locale::all);
+  const zv_locale combined(classic, classic, kAllButIdentification);
   EXPECT_FALSE(combined == classic);
   EXPECT_FALSE(classic == combined);
   EXPECT_EQ(combined.name(), "*");
@@ -134,8 +137,13 @@ TEST(LocaleCategories, BadCategoriesThrowBeforeAnythingIsBuilt) {
   for (int bad : {6, 7, -1, 0x8000, 0x0080, 0x0101, 0x17F00, static_cast<int>(0x80000100u)}) {
     EXPECT_EQ(status_of([&] { zv_locale(classic, classic, bad); }), ZV_E_BAD_CATEGORY) << std::hex << bad;
   }
-  for (int good : {0, 1, 2, 3, 4, 5, 0x0100, 0x0300, 0x4000, 0x7F00}) {
+  for (int good : {1, 2, 3, 4, 5, 0x0100, 0x0300}) {
     EXPECT_EQ(status_of([&] { zv_locale(classic, classic, good); }), 0) << std::hex << good;
+  }
+  // The classic locale has no identification facet to give.
+  for (int identification : {0, 0x4000, 0x7F00}) {
+    EXPECT_EQ(status_of([&] { zv_locale(classic, classic, identification); }), ZV_E_NO_FACET)
+        << std::hex << identification;
   }
 }
 
