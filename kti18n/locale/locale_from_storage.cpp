@@ -5,6 +5,8 @@
 #include "kti18n/locale/ctype.h"
 #include "kti18n/locale/locale_impl.h"
 #include "kti18n/locale/locale_storage.h"
+#include "kti18n/locale/num_get.h"
+#include "kti18n/locale/num_put.h"
 #include "kti18n/locale/numpunct.h"
 #include "kti18n/locale/placeholder_facets.h"
 
@@ -39,7 +41,10 @@ zv_locale::zv_locale(const zv_locale_storage* record) : m_impl(new _Impl(kNamedS
     impl._M_install_facet(&zv_moneypunct::id, new zv_moneypunct(0));
     impl._M_install_facet(&zv_money_get::id, new zv_money_get(0));
     impl._M_install_facet(&zv_money_put::id, new zv_money_put(0));
-    impl._M_install_facet(&zv_numpunct::id, new zv_numpunct(record->numeric, 0));
+    auto* punct = new zv_numpunct(record->numeric, 0);
+    impl._M_install_facet(&zv_numpunct::id, punct);
+    impl._M_install_facet(&zv_num_get::id, new zv_num_get(punct, 0));
+    impl._M_install_facet(&zv_num_put::id, new zv_num_put(punct, 0));
     impl._M_install_facet(&zv_time_get::id, new zv_time_get(0));
     impl._M_install_facet(&zv_time_put::id, new zv_time_put(0));
     impl._M_install_facet(&zv_ctime::id, new zv_ctime(record->ctime, 0));

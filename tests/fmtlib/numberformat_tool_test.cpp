@@ -46,6 +46,10 @@ TEST_F(FormatTools, NumberPrintsOneLinePerValueWithItsColour) {
   EXPECT_EQ(r.out, "false\ntrue\n");
   r = RunTool("number --dialect halcyon --code GE --language de --pattern '[Blau]0,0%' 0.125");
   EXPECT_EQ(r.out, "12.5%\tBlue\n");  // the dialect reads; the locale writes
+  // A named locale brings its punctuation and grouping.
+  r = RunTool("number --locale de_DE --pattern 'T[#]T[gs]T[#]T[#]T[0]T[ds]T[0]T[0]' -- -1234567.891");
+  EXPECT_EQ(r.out, "-1.234.567,89\n");
+  EXPECT_EQ(RunTool("number --locale hi_IN --pattern 'T[#]T[gs]T[0]' 123456789").out, "12,34,56,789\n");
   // Unreadable pattern text is formatted as the error pattern.
   EXPECT_EQ(RunTool("number --pattern 'T[0' 1").out, "#FORMAT\n");
 }

@@ -12,6 +12,7 @@
 
 #include "cli.h"
 #include "format_dialects.h"
+#include "locale_option.h"
 #include "kti18n/base/exception.h"
 #include "kti18n/fmtlib/number_format.h"
 #include "kti18n/fmtlib/predefined_dictionaries.h"
@@ -25,19 +26,6 @@ FmtLibInitExit fmtLibGuard;
 constexpr const char* kUsage =
     "usage: kti18n number [--locale NAME] [--dialect serial|native|halcyon] [--language LL] [--country CC] "
     "[--code XX] (--pattern TEXT | --default standard|percent|scientific|boolean) VALUE...";
-
-// "C" and "POSIX" are the classic locale; other names go to the locale
-// constructor, which asks the catalog. Null (after a message) when nothing
-// matches.
-std::optional<zv_locale> NamedLocale(const std::string& name) {
-  if (name == "C" || name == "POSIX") return zv_locale::classic();
-  try {
-    return zv_locale(name.c_str());
-  } catch (const ZVException&) {
-    std::cerr << "kti18n: number: unknown locale '" << name << "'\n";
-    return std::nullopt;
-  }
-}
 
 // The language_COUNTRY part of the first of LC_ALL, LC_NUMERIC and LANG
 // that is set; the classic locale when none is, or when it names C, POSIX
@@ -129,7 +117,7 @@ int run(const cli::Args& args) {
     if (!v) return cli::usage_error("number: '" + text + "' is not a number");
     values.push_back(*v);
   }
-  const auto locale = opts.has("locale") ? NamedLocale(opts.value("locale")) : HostLocale();
+  const auto locale = opts.has("locale") ? cli::resolve_locale(opts.value("locale")) : HostLocale();
   if (!locale) return cli::kUsageError;
   izv_ptr<zvSettings> settings = SettingsFor(*locale);
   if (settings.get() == nullptr) {
