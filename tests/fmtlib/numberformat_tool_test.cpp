@@ -1,0 +1,79 @@
+// The `kti18n number` and `kti18n translate` subcommands, run as a separate
+// program.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+struct ToolRun {
+  int status;
+  std::string out;
+};
+
+// Runs the tool with the classic locale as the host's.
+ToolRun RunTool(const std::string& arguments) {
+  const std::string tool = std::string(KTI18N_BINARY_DIR) + "/kti18n";
+  ToolRun r{-1, {}};
+  FILE* pipe = popen(("LC_ALL=C " + tool + " " + arguments + " 2>/dev/null").c_str(), "r");
+  if (pipe == nullptr) return r;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) r.out.append(buffer, n);
+  const int raw = pclose(pipe);
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return r;
+}
+
+class FormatTools : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::filesystem::exists(std::string(KTI18N_BINARY_DIR) + "/kti18n"))
+      GTEST_SKIP() << "the kti18n tool is not built";
+  }
+};
+
+TEST_F(FormatTools, NumberPrintsOneLinePerValueWithItsColour) {
+  ToolRun r = RunTool("number --pattern 'T[#]T[gs]T[#]T[#]T[0]T[ds]T[0]T[0]' -- 1234567.891 -5 0");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "1234567.89\n-5.00\n0.00\n");
+  r = RunTool("number --dialect native --pattern '#,##0.00;[Red](#,##0.00)' -- -5 5");
+  EXPECT_EQ(r.out, "(5.00)\tRed\n5.00\n");
+  r = RunTool("number --default boolean 0 2");
+  EXPECT_EQ(r.out, "false\ntrue\n");
+  r = RunTool("number --dialect halcyon --code GE --language de --pattern '[Blau]0,0%' 0.125");
+  EXPECT_EQ(r.out, "12.5%\tBlue\n");  // the dialect reads; the locale writes
+  // A named locale brings its punctuation and grouping.
+  r = RunTool("number --locale de_DE --pattern 'T[#]T[gs]T[#]T[#]T[0]T[ds]T[0]T[0]' -- -1234567.891");
+  EXPECT_EQ(r.out, "-1.234.567,89\n");
+  EXPECT_EQ(RunTool("number --locale hi_IN --pattern 'T[#]T[gs]T[0]' 123456789").out, "12,34,56,789\n");
+  // Unreadable pattern text is formatted as the error pattern.
+  EXPECT_EQ(RunTool("number --pattern 'T[0' 1").out, "#FORMAT\n");
+}
+
+TEST_F(FormatTools, NumberRefusesBadUsage) {
+  EXPECT_EQ(RunTool("number 12abc").status, 2);
+  EXPECT_EQ(RunTool("number --locale xx_YY 1").status, 2);
+  EXPECT_EQ(RunTool("number --dialect klingon --pattern 0 1").status, 2);
+  EXPECT_EQ(RunTool("number --default money 1").status, 2);
+  EXPECT_EQ(RunTool("number --pattern 0 --default standard 1").status, 2);
+  EXPECT_EQ(RunTool("number").status, 2);
+}
+
+TEST_F(FormatTools, TranslateBetweenDialects) {
+  ToolRun r = RunTool("translate --number --from native --to serial '#,##0.00;[Red](#,##0.00)'");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "T[#]T[gs]T[#]T[#]T[0]T[ds]T[0]T[0]T[FS]T[Cr]T[ns]T[#]T[gs]T[#]T[#]T[0]T[ds]T[0]T[0]T[ne]\n");
+  r = RunTool("translate --date --from halcyon --code GE --language de --to serial 'TT.MM.JJJJ hh:mm'");
+  EXPECT_EQ(r.out, "T[0d]T[da]T[0M]T[da]T[y4]L[ ]T[012]T[ts]T[0m]\n");
+  r = RunTool("translate --number --from serial --to halcyon --language fr 'T[#]T[gs]T[0]T[ds]T[0]L[ x]'");
+  EXPECT_EQ(r.out, "#\u00a00,0 \\x\n");
+  EXPECT_EQ(RunTool("translate --number --from serial --to native 'T[0'").status, 2);
+  EXPECT_EQ(RunTool("translate --number --from serial 'T[0]'").status, 2);
+  EXPECT_EQ(RunTool("translate --number --date --from serial --to native 'T[0]'").status, 2);
+}
+
+}  // namespace

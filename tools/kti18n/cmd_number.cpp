@@ -1,0 +1,182 @@
+// kti18n number: formats values through a number pattern (serial, native or
+// spreadsheet-style text) or a default number format, one line per value:
+// the text and, when the format gives a colour, a tab and its English name.
+#include <cstdlib>
+#include <iomanip>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli.h"
+#include "format_dialects.h"
+#include "locale_option.h"
+#include "kti18n/base/exception.h"
+#include "kti18n/fmtlib/number_format.h"
+#include "kti18n/fmtlib/predefined_dictionaries.h"
+
+namespace {
+
+using namespace FmtLib;
+
+FmtLibInitExit fmtLibGuard;
+
+constexpr const char* kUsage =
+    "usage: kti18n number [--locale NAME] [--dialect serial|native|halcyon] [--language LL] [--country CC] "
+    "[--code XX] (--pattern TEXT | --default standard|percent|scientific|boolean) VALUE...";
+
+// The language_COUNTRY part of the first of LC_ALL, LC_NUMERIC and LANG
+// that is set; the classic locale when none is, or when it names C, POSIX
+// or a locale the library does not know.
+zv_locale HostLocale() {
+  for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+    const char* value = std::getenv(variable);
+    if (value == nullptr || *value == 0) continue;
+    std::string name(value);
+    name = name.substr(0, name.find_first_of(".@"));
+    if (name.empty() || name == "C" || name == "POSIX") break;
+    try {
+      return zv_locale(name.c_str());
+    } catch (const ZVException&) {
+      break;
+    }
+  }
+  return zv_locale::classic();
+}
+
+std::optional<double> ParseValue(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  char* end = nullptr;
+  const double v = std::strtod(text.c_str(), &end);
+  if (end != text.c_str() + text.size()) return std::nullopt;
+  return v;
+}
+
+std::optional<fmtLibDefaultFormats> DefaultKind(const std::string& name) {
+  if (name == "standard") return STANDARD;
+  if (name == "percent") return PERCENT;
+  if (name == "scientific") return SCIENTIFIC;
+  if (name == "boolean") return BOOLEAN;
+  return std::nullopt;
+}
+
+izv_ptr<zvSettings> SettingsFor(const zv_locale& locale) {
+  izv_ptr<zvPreferences> prefs;
+  izv_ptr<zvSettings> settings;
+  if (CreatePreferences(prefs) != 0) return settings;
+  prefs->EndBuild();
+  CreateSettings(locale, prefs, settings);
+  return settings;
+}
+
+// The format the options ask for; null after a message.
+std::unique_ptr<zvNumberFormat> FormatFor(const cli::Options& opts, izv_ptr<zvSettings>& settings) {
+  zvNumberFormat* raw = nullptr;
+  if (!opts.has("pattern")) {
+    const auto kind = DefaultKind(opts.value("default", "standard"));
+    if (CreateDefaultNumberFormat(settings, *kind, raw) != 0) {
+      std::cerr << "kti18n: number: the locale has no " << opts.value("default", "standard") << " format\n";
+      return nullptr;
+    }
+    return std::unique_ptr<zvNumberFormat>(raw);
+  }
+  const auto reader = cli::DialectChoice::From(opts, opts.value("dialect", "serial")).NumberFormat();
+  if (reader == nullptr) return nullptr;
+  zvFmtPattern* pattern = nullptr;
+  const zvStatus read = reader->Parse(ucs2string(opts.value("pattern").c_str()), pattern);
+  std::unique_ptr<zvFmtPattern> owned(pattern);
+  if (read != 0 || CreateNumberFormat(settings, owned.get(), raw) != 0) {
+    std::cerr << "kti18n: number: cannot build a format from '" << opts.value("pattern") << "'\n";
+    return nullptr;
+  }
+  return std::unique_ptr<zvNumberFormat>(raw);
+}
+
+void PrintResult(const zvNumberFormat& f) {
+  std::cout << ucs2string(f.c_str());
+  if (f.GetColor() != 0) std::cout << '\t' << cli::ColorName(f.GetColor());
+  std::cout << '\n';
+}
+
+int run(const cli::Args& args) {
+  const cli::Options opts(args, {"locale", "dialect", "language", "country", "code", "pattern", "default"}, {});
+  if (!opts.ok()) return cli::usage_error(opts.error() + "\n" + kUsage);
+  if (opts.has("pattern") && opts.has("default")) return cli::usage_error("--pattern and --default exclude each other");
+  if (opts.has("default") && !DefaultKind(opts.value("default")))
+    return cli::usage_error("unknown default format '" + opts.value("default") +
+                            "' (standard, percent, scientific or boolean)");
+  if (!cli::DialectChoice::Known(opts.value("dialect", "serial")))
+    return cli::usage_error("unknown dialect '" + opts.value("dialect") + "' (serial, native or halcyon)");
+  if (opts.positional().empty()) return cli::usage_error(std::string("no value to format\n") + kUsage);
+
+  std::vector<double> values;
+  for (const std::string& text : opts.positional()) {
+    const auto v = ParseValue(text);
+    if (!v) return cli::usage_error("number: '" + text + "' is not a number");
+    values.push_back(*v);
+  }
+  const auto locale = opts.has("locale") ? cli::resolve_locale(opts.value("locale")) : HostLocale();
+  if (!locale) return cli::kUsageError;
+  izv_ptr<zvSettings> settings = SettingsFor(*locale);
+  if (settings.get() == nullptr) {
+    std::cerr << "kti18n: number: the locale cannot be used for formatting\n";
+    return 1;
+  }
+  const auto format = FormatFor(opts, settings);
+  if (format == nullptr) return 1;
+  for (double v : values) {
+    format->Format(v);
+    PrintResult(*format);
+  }
+  return 0;
+}
+
+// Demo: a few numbers through the four default formats of the classic
+// locale and a two-section pattern with a colour.
+void show_numbers() {
+  std::cout << "Number formats (classic locale)\n";
+  izv_ptr<zvSettings> settings = SettingsFor(zv_locale::classic());
+  const char* names[] = {"STANDARD", "PERCENT", "SCIENTIFIC", "BOOLEAN", "#,##0.00;[Red](#,##0.00)"};
+  std::vector<std::unique_ptr<zvNumberFormat>> formats;
+  for (fmtLibDefaultFormats kind : {STANDARD, PERCENT, SCIENTIFIC, BOOLEAN}) {
+    zvNumberFormat* raw = nullptr;
+    CreateDefaultNumberFormat(settings, kind, raw);
+    formats.emplace_back(raw);
+  }
+  std::unique_ptr<zvStringFormat> native(CreateStringFormatNumber("en", nullptr));
+  zvFmtPattern* pattern = nullptr;
+  native->Parse(ucs2string(names[4]), pattern);
+  std::unique_ptr<zvFmtPattern> owned(pattern);
+  zvNumberFormat* raw = nullptr;
+  CreateNumberFormat(settings, owned.get(), raw);
+  formats.emplace_back(raw);
+
+  constexpr int kWidth = 16;
+  std::cout << "  " << std::left << std::setw(12) << "value";
+  for (const char* name : names) std::cout << std::setw(kWidth) << name;
+  std::cout << '\n';
+  for (double v : {1234.5, -0.25, 0.0, 98765432.1}) {
+    std::ostringstream value;
+    value << std::setprecision(12) << v;
+    std::cout << "  " << std::setw(12) << value.str();
+    for (auto& f : formats) {
+      if (f == nullptr) {
+        std::cout << std::setw(kWidth) << "-";
+        continue;
+      }
+      f->Format(v);
+      std::string cell = ucs2string(f->c_str()).to_utf8();
+      if (f->GetColor() != 0) cell += " (" + cli::ColorName(f->GetColor()) + ")";
+      std::cout << std::setw(kWidth) << cell;
+    }
+    std::cout << '\n';
+  }
+}
+
+cli::DemoSection numbers_section(60, show_numbers);
+
+cli::Registration reg("number", "format numbers through a pattern or a default number format", run);
+
+}  // namespace
