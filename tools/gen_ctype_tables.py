@@ -23,7 +23,7 @@ upper-case mapping (upper = c - small), 15 has a lower-case mapping
 
 Usage: gen_ctype_tables.py [--unicode-data FILE] [--proplist FILE]
                            [--output FILE]
-Without arguments it reads the copies in tools/data/unicode/ and rewrites the
+Without arguments it reads the copies in third_party/data/unicode/ and rewrites the
 committed source. The output depends only on the input, so regenerating
 gives the same bytes.
 """
@@ -35,8 +35,8 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
-DEFAULT_DATA = os.path.join(HERE, "data", "unicode", "UnicodeData-3.0.0.txt")
-DEFAULT_PROPLIST = os.path.join(HERE, "data", "unicode", "PropList-3.0.0.txt")
+DEFAULT_DATA = os.path.join(ROOT, "third_party", "data", "unicode", "UnicodeData-3.0.0.txt")
+DEFAULT_PROPLIST = os.path.join(ROOT, "third_party", "data", "unicode", "PropList-3.0.0.txt")
 DEFAULT_OUTPUT = os.path.join(ROOT, "kti18n", "locale", "ctype_tables.cpp")
 
 # General categories in place (bits 22-30). Pi and Pf, the initial and final

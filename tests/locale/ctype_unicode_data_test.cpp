@@ -208,7 +208,7 @@ std::string ReadFile(const fs::path& path) {
 // The generator's input is committed beside it; it must be the database
 // itself.
 TEST_F(CtypeUnicodeData, CommittedInputIsTheDatabase) {
-  const fs::path committed = fs::path(KTI18N_SOURCE_DIR) / "tools" / "data" / "unicode";
+  const fs::path committed = fs::path(KTI18N_SOURCE_DIR) / "third_party" / "data" / "unicode";
   EXPECT_TRUE(ReadFile(committed / "UnicodeData-3.0.0.txt") == ReadFile(kUnicodeData));
   if (fs::exists(kPropList)) {
     EXPECT_TRUE(ReadFile(committed / "PropList-3.0.0.txt") == ReadFile(kPropList));
@@ -226,7 +226,7 @@ TEST_F(CtypeUnicodeData, CommittedTablesAreWhatTheGeneratorWrites) {
   std::string command = "python3 '" + script.string() + "' --unicode-data '" + kUnicodeData.string() + "'";
   // Without a shared PropList the committed copy stands in, so that only the
   // database decides.
-  const fs::path propList = fs::exists(kPropList) ? kPropList : fs::path(KTI18N_SOURCE_DIR) / "tools" / "data" / "unicode" / "PropList-3.0.0.txt";
+  const fs::path propList = fs::exists(kPropList) ? kPropList : fs::path(KTI18N_SOURCE_DIR) / "third_party" / "data" / "unicode" / "PropList-3.0.0.txt";
   command += " --proplist '" + propList.string() + "'";
   command += " --output '" + output.string() + "'";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
