@@ -24,7 +24,11 @@ namespace {
 namespace fs = std::filesystem;
 using Impl = zv_ctype_impl;
 
-const fs::path kUnicodeDir = fs::path(KTI18N_SHARED_DATA_DIR) / "unicode";
+// The shared copy of the database when this machine has it, else the copy
+// committed beside the generator.
+const fs::path kUnicodeDir = fs::exists(fs::path(KTI18N_SHARED_DATA_DIR) / "unicode")
+                                 ? fs::path(KTI18N_SHARED_DATA_DIR) / "unicode"
+                                 : fs::path(KTI18N_SOURCE_DIR) / "third_party" / "data" / "unicode";
 const fs::path kUnicodeData = kUnicodeDir / "UnicodeData-3.0.0.txt";
 const fs::path kPropList = kUnicodeDir / "PropList-3.0.0.txt";
 
