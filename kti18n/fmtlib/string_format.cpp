@@ -45,12 +45,13 @@ zvStringFormatDate::~zvStringFormatDate() = default;
 // dictionaries live as long as the library) and the engine configured for
 // the dialect. The number and date forms differ only in the kind of pattern
 // that Parse makes.
-class zvStringFormatNumberImp final : public zvStringFormatNumber {
+template <typename Interface, bool IsDate>
+class zvStringFormatImpOf final : public Interface {
  public:
-  explicit zvStringFormatNumberImp(const zvTranslatorConfig& config)
+  explicit zvStringFormatImpOf(const zvTranslatorConfig& config)
       : m_dictionary(config.dictionary), m_translator(std::make_unique<zvFormatTranslator>(config)) {}
   zvStatus Parse(const ucs2string& text, zvFmtPattern*& pattern) const override {
-    return ParseInto(*m_translator, false, text, pattern);
+    return ParseInto(*m_translator, IsDate, text, pattern);
   }
   bool Render(const zvFmtPattern& pattern, ucs2string& text) const override {
     m_translator->Write(pattern, text);
@@ -63,23 +64,8 @@ class zvStringFormatNumberImp final : public zvStringFormatNumber {
   std::unique_ptr<zvFormatTranslator> m_translator;
 };
 
-class zvStringFormatDateImp final : public zvStringFormatDate {
- public:
-  explicit zvStringFormatDateImp(const zvTranslatorConfig& config)
-      : m_dictionary(config.dictionary), m_translator(std::make_unique<zvFormatTranslator>(config)) {}
-  zvStatus Parse(const ucs2string& text, zvFmtPattern*& pattern) const override {
-    return ParseInto(*m_translator, true, text, pattern);
-  }
-  bool Render(const zvFmtPattern& pattern, ucs2string& text) const override {
-    m_translator->Write(pattern, text);
-    return true;
-  }
-  const zvTokensDefinition* dictionary() const { return m_dictionary; }
-
- private:
-  const zvTokensDefinition* m_dictionary;
-  std::unique_ptr<zvFormatTranslator> m_translator;
-};
+using zvStringFormatNumberImp = zvStringFormatImpOf<zvStringFormatNumber, false>;
+using zvStringFormatDateImp = zvStringFormatImpOf<zvStringFormatDate, true>;
 
 namespace {
 

@@ -2,6 +2,8 @@
 // its own, since it replaces the global operator new to count allocations.
 #include <gtest/gtest.h>
 
+#include "alloc_counter.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -15,34 +17,6 @@
 #include "kti18n/fmtlib/predefined_dictionaries.h"
 #include "kti18n/fmtlib/string_format.h"
 
-namespace {
-thread_local bool g_counting = false;
-thread_local long g_allocations = 0;
-
-void* allocate(std::size_t n) {
-  if (g_counting) ++g_allocations;
-  return std::malloc(n ? n : 1);
-}
-
-// Counts allocations on this thread while alive.
-struct AllocationCount {
-  AllocationCount() { g_allocations = 0, g_counting = true; }
-  ~AllocationCount() { g_counting = false; }
-  long value() const { return g_allocations; }
-};
-}  // namespace
-
-void* operator new(std::size_t n) {
-  if (void* p = allocate(n)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t n) { return operator new(n); }
-void* operator new(std::size_t n, const std::nothrow_t&) noexcept { return allocate(n); }
-void* operator new[](std::size_t n, const std::nothrow_t&) noexcept { return allocate(n); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -82,7 +56,7 @@ TEST(NumberFormatAlloc, FormatAllocatesNothing) {
   std::uniform_real_distribution<double> magnitude(-300, 300);
   const double specials[] = {0.0, -0.0, std::numeric_limits<double>::infinity(),
                              std::numeric_limits<double>::quiet_NaN(), 1e300, -1e-300};
-  AllocationCount count;
+  alloc_counter::Watch count;
   for (int i = 0; i < 10'000; ++i) {
     const double v = i % 50 == 0 ? specials[(i / 50) % std::size(specials)]
                                  : std::pow(10.0, magnitude(rng)) * ((i & 1) ? -1 : 1);
@@ -93,7 +67,7 @@ TEST(NumberFormatAlloc, FormatAllocatesNothing) {
       f->FormatText();
     }
   }
-  EXPECT_EQ(count.value(), 0);
+  EXPECT_EQ(count.count(), 0u);
 }
 
 // Building a format does allocate: the counter is watching.
@@ -104,11 +78,11 @@ TEST(NumberFormatAlloc, TheCounterSeesBuilding) {
   prefs->EndBuild();
   izv_ptr<zvSettings> settings;
   ASSERT_EQ(CreateSettings(zv_locale::classic(), prefs, settings), 0);
-  AllocationCount count;
+  alloc_counter::Watch count;
   zvNumberFormat* raw = nullptr;
   ASSERT_EQ(CreateDefaultNumberFormat(settings, STANDARD, raw), 0);
   delete raw;
-  EXPECT_GT(count.value(), 0);
+  EXPECT_GT(count.count(), 0u);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // its own, since it replaces the global operator new to count allocations.
 #include <gtest/gtest.h>
 
+#include "alloc_counter.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <new>
@@ -10,34 +12,6 @@
 #include "kti18n/locale/locale.h"
 #include "kti18n/locale/num_put.h"
 
-namespace {
-thread_local bool g_counting = false;
-thread_local long g_allocations = 0;
-
-void* allocate(std::size_t n) {
-  if (g_counting) ++g_allocations;
-  return std::malloc(n ? n : 1);
-}
-
-// Counts allocations on this thread while alive.
-struct AllocationCount {
-  AllocationCount() { g_allocations = 0, g_counting = true; }
-  ~AllocationCount() { g_counting = false; }
-  long value() const { return g_allocations; }
-};
-}  // namespace
-
-void* operator new(std::size_t n) {
-  if (void* p = allocate(n)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t n) { return operator new(n); }
-void* operator new(std::size_t n, const std::nothrow_t&) noexcept { return allocate(n); }
-void* operator new[](std::size_t n, const std::nothrow_t&) noexcept { return allocate(n); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -47,7 +21,7 @@ TEST(NumAlloc, PutAndConvertAllocateNothing) {
   std::uniform_real_distribution<double> magnitude(-300, 300);
   ucs2string_formatter out, integer, fraction, exponent;
   bool negative, hasExponent, negativeExponent;
-  AllocationCount count;
+  alloc_counter::Watch count;
   for (int i = 0; i < 10'000; ++i) {
     // Values from 1e-300 to 1e300 (up to 256 integer digits in the plain
     // layout), both signs, and every kind of layout.
@@ -64,14 +38,14 @@ TEST(NumAlloc, PutAndConvertAllocateNothing) {
     put.convert(i * 0.01, 2, 2, 256, 1, 0, false, false, integer, fraction, exponent, negative, hasExponent,
                 negativeExponent);
   }
-  EXPECT_EQ(count.value(), 0);
+  EXPECT_EQ(count.count(), 0u);
 }
 
 TEST(NumAlloc, TheCounterSeesAllocations) {
-  AllocationCount count;
+  alloc_counter::Watch count;
   ucs2string_formatter big;
   big.append(600u, u'x');  // beyond the 500 units held inline
-  EXPECT_GT(count.value(), 0);
+  EXPECT_GT(count.count(), 0u);
 }
 
 }  // namespace
