@@ -60,6 +60,19 @@ Imp* Make(izv_ptr<zvSettings>& settings) {
   }
 }
 
+// Neighbouring literals as one ("dddd, mmmm" holds the literal ", "). An
+// empty literal stands for an empty section and stays alone.
+excel::Items JoinedLiterals(excel::Items items) {
+  excel::Items out;
+  for (excel::Item& i : items) {
+    if (i.IsLiteral() && !i.text.empty() && !out.empty() && out.back().IsLiteral() && !out.back().text.empty())
+      out.back().text += i.text;
+    else
+      out.push_back(std::move(i));
+  }
+  return out;
+}
+
 void MarkUnreadable(zvFmtPattern& out) {
   out.erase(out.begin(), out.end());
   out.push_back(TK_ERROR);
@@ -114,7 +127,7 @@ zvStatus ReadExcelFormat(const ucs2string& code, zvFmtPattern& out, std::uint32_
     excel::ReadDateSections(*sections, items, approx);
   else
     excel::ReadNumberSections(*sections, items, approx);
-  excel::AppendItems(items, out);
+  excel::AppendItems(JoinedLiterals(std::move(items)), out);
   if (approximations != nullptr) *approximations = approx;
   return approx == EXCEL_EXACT ? 0 : ZV_S_READ_APPROXIMATELY;
 }
