@@ -129,7 +129,10 @@ void Remove(Items& s, std::initializer_list<zvFmtTokens> tokens) {
 
 // Missing sections a spreadsheet would not derive by itself: a Boolean
 // positive section stands for all three, and a positive section with a
-// sign or brackets needs a negative section to show them in.
+// sign, a plus sign or brackets needs a negative section to show them in.
+// A negative section made for the sake of a zero section keeps the minus
+// that negative numbers get in the positive section: in a spreadsheet, a
+// given negative section shows no sign of its own.
 void CompleteSections(std::vector<Items>& sections) {
   sections.resize(kNumberSections);
   Items& positive = sections[0];
@@ -139,10 +142,14 @@ void CompleteSections(std::vector<Items>& sections) {
     if (negative.empty()) negative = positive;
     if (zero.empty()) zero = positive;
   }
-  if ((Holds(positive, TK_SIGN) || Holds(positive, TK_NEGATIVE_OPEN) || Holds(positive, TK_NEGATIVE_CLOSE)) &&
+  if ((Holds(positive, TK_SIGN) || Holds(positive, TK_NEGATIVE_OPEN) || Holds(positive, TK_NEGATIVE_CLOSE) ||
+       Holds(positive, TK_POSITIVE_SIGN)) &&
       negative.empty())
     negative = positive;
-  if (!zero.empty() && negative.empty()) negative = positive;
+  if (!zero.empty() && negative.empty()) {
+    negative = positive;
+    if (std::any_of(positive.begin(), positive.end(), IsDigit)) negative.insert(negative.begin(), excel::Token(TK_SIGN));
+  }
 }
 
 // A spreadsheet shows "%" where it stands and multiplies by 100 for each, so
@@ -199,12 +206,15 @@ std::u16string Word(const unsigned short* preferred, const unsigned short* local
 }
 
 // Signs, brackets and Boolean tokens become literal text; which of them a
-// section keeps depends on the section.
+// section keeps depends on the section. A plus sign shows the sign of the
+// value, so in the negative section it is a minus.
 void LiteraliseSection(Items& s, int index, const zvSettingsImp& settings) {
-  if (index == 1)
-    Remove(s, {TK_POSITIVE_SIGN});
-  else
+  if (index == 1) {
+    for (Item& i : s)
+      if (i.Is(TK_POSITIVE_SIGN)) i.token = TK_SIGN;
+  } else {
     Remove(s, {TK_SIGN, TK_NEGATIVE_OPEN, TK_NEGATIVE_CLOSE});
+  }
   const zvPreferencesImp* prefs = settings.GetPreferences();
   const zv_numpunct& punct = settings.GetNumpunct();
   for (Item& i : s) {
@@ -282,18 +292,20 @@ bool zvExcelStringFormatNumber::Render(const zvFmtPattern& pattern, ucs2string& 
   std::vector<Items> bodies;
   for (Section& s : sections) bodies.push_back(std::move(s.items));
   CompleteSections(bodies);
+  // A section that shows nothing once its signs are gone still counts as
+  // given: a zero section of a lone sign shows nothing for zero, and so does
+  // an empty spreadsheet section.
+  const bool given[] = {true, !bodies[1].empty(), !bodies[2].empty()};
   sections.resize(kNumberSections);
   for (std::size_t k = 0; k < kNumberSections; ++k) {
     LiteraliseSection(bodies[k], static_cast<int>(k), *m_imp);
     sections[k].items = std::move(bodies[k]);
   }
 
-  // An emptied negative section still needs its separator before a zero
-  // section, or the zero section would be read as the negative one.
   ucs2string out;
   WriteSection(sections[0], out);
-  const bool zero = !sections[2].items.empty();
-  if (!sections[1].items.empty() || zero) {
+  const bool zero = given[2];
+  if (given[1] || zero) {
     out += u';';
     WriteSection(sections[1], out);
   }
