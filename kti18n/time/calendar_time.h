@@ -36,6 +36,16 @@ class PhysicalTimeRef {
   PhysicalTimeRef& operator+=(const zvDuration& d) { return *this = zvPhysicalTime(*this) + d; }
   PhysicalTimeRef& operator-=(const zvDuration& d) { return *this = zvPhysicalTime(*this) - d; }
 
+  // The value's own operators are hidden friends of zvPhysicalTime, which a
+  // proxy does not find; these forward the common ones.
+  friend zvPhysicalTime operator+(const PhysicalTimeRef& r, const zvDuration& d) { return zvPhysicalTime(r) + d; }
+  friend zvPhysicalTime operator-(const PhysicalTimeRef& r, const zvDuration& d) { return zvPhysicalTime(r) - d; }
+  friend zvDuration operator-(const PhysicalTimeRef& r, const zvPhysicalTime& t) { return zvPhysicalTime(r) - t; }
+  friend zvDuration operator-(const zvPhysicalTime& t, const PhysicalTimeRef& r) { return t - zvPhysicalTime(r); }
+  friend bool operator==(const PhysicalTimeRef& r, const zvPhysicalTime& t) { return zvPhysicalTime(r) == t; }
+  friend bool operator<(const PhysicalTimeRef& r, const zvPhysicalTime& t) { return zvPhysicalTime(r) < t; }
+  friend bool operator<(const zvPhysicalTime& t, const PhysicalTimeRef& r) { return t < zvPhysicalTime(r); }
+
  private:
   CalendarTime& time_;
 };
