@@ -111,9 +111,9 @@ int run(const cli::Args& args) {
   const cli::Options opts(args,
                           {"locale", "zone", "calendar", "dialect", "language", "country", "code", "pattern", "default"},
                           {"serial"});
-  if (!opts.ok()) return cli::usage_error(opts.error() + "\n" + kUsage);
+  if (!opts.ok()) return cli::usage_error(opts.error() + " (" + kUsage + ")");
   if (opts.has("pattern") == opts.has("default"))
-    return cli::usage_error(std::string("give one of --pattern and --default\n") + kUsage);
+    return cli::usage_error(std::string("give one of --pattern and --default (") + kUsage + ")");
   if (opts.has("default") && !DefaultKind(opts.value("default")))
     return cli::usage_error("unknown default format '" + opts.value("default") + "'");
   if (!cli::DialectChoice::Known(opts.value("dialect", "serial")))
@@ -121,7 +121,7 @@ int run(const cli::Args& args) {
   const std::string calendarName = opts.value("calendar", "gregorian");
   if (calendarName != "gregorian" && calendarName != "halcyon")
     return cli::usage_error("unknown calendar '" + calendarName + "' (gregorian or halcyon)");
-  if (opts.positional().empty()) return cli::usage_error(std::string("no instant to format\n") + kUsage);
+  if (opts.positional().empty()) return cli::usage_error(std::string("no instant to format (") + kUsage + ")");
   const zvCalendar& calendar = calendarName == "halcyon" ? zvHalcyonCalendar::calendar() : zvCalendar::gregorian();
   const zvTimeZone* zone = cli::zone_option(opts.value("zone", "utc"));
   if (zone == nullptr) return cli::kUsageError;
