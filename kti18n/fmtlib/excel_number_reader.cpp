@@ -130,8 +130,8 @@ class NumberSectionReader {
   }
 
   // "# ?/?", "?/8", "# ??/100": a fraction. A pattern shows decimals
-  // instead: the integer part as written, then as many decimals as the
-  // denominator has digits, plus one.
+  // instead: the integer part, then as many decimals as the denominator
+  // has digits, plus one.
   void Slash() {
     std::size_t numerator = 0;
     while (!m_out.empty() && IsDigitItem(m_out.back())) {
@@ -148,8 +148,12 @@ class NumberSectionReader {
       spaces.push_back(m_out.back());
       m_out.pop_back();
     }
-    const bool whole = std::any_of(m_out.begin(), m_out.end(), IsDigitItem);
-    if (!whole) m_out.push_back(Token(TK_ZERO));
+    // The decimals need a digit before the point ("0.5", not ".5").
+    const auto last = std::find_if(m_out.rbegin(), m_out.rend(), IsDigitItem);
+    if (last == m_out.rend())
+      m_out.push_back(Token(TK_ZERO));
+    else
+      last->token = TK_ZERO;
     int denominator = 0;
     while (m_at + 1 < m_in.size()) {
       const Lexeme& next = m_in[m_at + 1];

@@ -61,7 +61,8 @@ TEST_F(ExcelReader, NumberCodesReadApproximately) {
   } cases[] = {
       {"#,##0,", "T[#]T[gs]T[#]T[#]T[0] ~", EXCEL_SCALING},
       {"0.0,,\"M\"", "T[0]T[ds]T[0]L[M] ~", EXCEL_SCALING},
-      {"# ?/?", "T[#]T[ds]T[#]T[#] ~", EXCEL_FRACTION | EXCEL_SPACE_DIGIT},
+      {"# ?/?", "T[0]T[ds]T[#]T[#] ~", EXCEL_FRACTION | EXCEL_SPACE_DIGIT},
+      {"#,##0 ?\?/100", "T[#]T[gs]T[#]T[#]T[0]T[ds]T[#]T[#]T[#]T[#] ~", EXCEL_FRACTION | EXCEL_SPACE_DIGIT},
       {"?/8", "T[0]T[ds]T[#]T[#] ~", EXCEL_FRACTION | EXCEL_SPACE_DIGIT},
       {"0.0?", "T[0]T[ds]T[0]T[#] ~", EXCEL_SPACE_DIGIT},
       {"[>100]0;0", "T[0]T[FS]T[0] ~", EXCEL_CONDITION},
