@@ -187,3 +187,41 @@ TEST_F(ExcelReader, ReaderStringFormats) {
 }
 
 }  // namespace
+
+namespace {
+
+// Random codes over the characters that mean something to a spreadsheet:
+// every one reads into a pattern (possibly the error pattern) that a format
+// can be built from and that the writers can write and read again.
+TEST(ExcelReaderFuzz, AnyCodeReadsIntoAUsablePattern) {
+  FmtLibInitExit guard;
+  izv_ptr<zvSettings> settings = SettingsFor(zv_locale::classic());
+  Format numbers(CreateExcelStringFormatNumber(settings));
+  Format dates(CreateExcelStringFormatDate(settings));
+  const std::u16string alphabet = u"0#?.,%/:;@E+-e\"\\_*[]$<>=hmsdyAaPpGgbRrx €";
+  std::uint32_t seed = 12345;
+  for (int n = 0; n < 3000; ++n) {
+    std::u16string code;
+    const int length = static_cast<int>((seed = seed * 1103515245u + 12345u) >> 16) % 14;
+    for (int k = 0; k < length; ++k) {
+      seed = seed * 1103515245u + 12345u;
+      code += alphabet[(seed >> 16) % alphabet.size()];
+    }
+    const ucs2string text(code.c_str());
+    for (const Format* f : {&numbers, &dates}) {
+      zvFmtPattern* raw = nullptr;
+      ASSERT_GE((*f)->Parse(text, raw), 0) << text.to_utf8();
+      Pattern p(raw);
+      ucs2string written;
+      EXPECT_TRUE((*f)->Render(*p, written));
+      raw = nullptr;
+      EXPECT_GE((*f)->Parse(written, raw), 0) << text.to_utf8() << " -> " << written.to_utf8();
+      delete raw;
+      if (f == &numbers) {
+        EXPECT_NE(Show(settings, *p, {1.5, -2, 0}), "no format") << text.to_utf8();
+      }
+    }
+  }
+}
+
+}  // namespace

@@ -73,4 +73,18 @@ TEST_F(ExcelTools, NumberFormatsThroughSpreadsheetCodes) {
   EXPECT_NE(r.out.find("date code"), std::string::npos);
 }
 
+TEST_F(ExcelTools, DateFormatsThroughSpreadsheetCodes) {
+  ToolRun r = RunTool("date --dialect excel --pattern 'dddd, mmmm d, yyyy h:mm:ss AM/PM' --serial 45000.75");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "Wednesday, March 15, 2023 6:00:00 PM\n");
+  EXPECT_EQ(RunTool("date --dialect excel --pattern 'yyyy-mm-dd hh:mm' 2024-03-05T14:07:00Z").out, "2024-03-05 14:07\n");
+  EXPECT_EQ(RunTool("date --dialect excel --locale de_DE --pattern 'dd/mm/yyyy' 2024-03-05T14:07:00Z").out,
+            "05.03.2024\n");  // "/" shows the locale's date separator
+  r = RunTool("date --dialect excel --pattern '[h]:mm' --serial 0.5", true);
+  EXPECT_EQ(r.out, "kti18n: date: '[h]:mm' is shown approximately (elapsed time)\n12:00\n");
+  r = RunTool("date --dialect excel --pattern '0.00' --serial 1", true);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("number code"), std::string::npos);
+}
+
 }  // namespace
