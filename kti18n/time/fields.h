@@ -98,10 +98,21 @@ class zvFields {
 
   zvFields() = default;
 
-  zvFields& set(const zvField& field, std::int32_t value);
-  zvFields& clear(const zvField& field);
+  zvFields& set(const zvField& field, std::int32_t value) {
+    entries_[field.number()] = Entry{false, value};
+    present_ |= 1u << field.number();
+    return *this;
+  }
+  zvFields& clear(const zvField& field) {
+    entries_[field.number()] = Entry{true, 0};
+    present_ |= 1u << field.number();
+    return *this;
+  }
   // Drops the request for field, if any.
-  zvFields& erase(const zvField& field);
+  zvFields& erase(const zvField& field) {
+    present_ &= ~(1u << field.number());
+    return *this;
+  }
 
   bool empty() const { return present_ == 0; }
   int size() const;

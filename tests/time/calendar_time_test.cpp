@@ -176,6 +176,19 @@ TEST(CalendarTime, FailingChangesLeaveNoTrace) {
   EXPECT_NO_THROW(leap.clear(Hour_of_day));
 }
 
+TEST(CalendarTime, ChangesToAnotherYearKeepTheDay) {
+  // Day 366 of 2004 must not stand in the way of 31 December 2005.
+  zvCalendarTime t = utcDate(2004, 12, 31, 12);
+  t.set(Year, 2005);
+  EXPECT_EQ(printed(t), "2005/12/31::12:0:0");
+  EXPECT_EQ(t.day_of_year(), 365);
+  t.set(zvFields().set(Year, 2004).set(Month, 1).set(Day_of_month, 29));
+  EXPECT_EQ(printed(t), "2004/2/29::12:0:0");
+  EXPECT_THROW(t.set(Year, 2005), IncorrectData);  // 29 February 2005 does not exist
+  t.set(Day_of_year, 366);
+  EXPECT_EQ(printed(t), "2004/12/31::12:0:0");
+}
+
 TEST(CalendarTime, DiffMovesTheCalendarTime) {
   zvCalendarTime t = utcDate(2004, 1, 31);
   const zvPhysicalTime target = utcDate(2004, 3, 15).physicalTime();
