@@ -106,7 +106,8 @@ TEST(CalendarTime, CopiesAreIndependent) {
   b.add(Year, 1);
   EXPECT_EQ(a.year(), 2004);
   EXPECT_EQ(b.year(), 2005);
-  a = a;  // self-assignment keeps the value
+  const zvCalendarTime& self = a;
+  a = self;  // self-assignment keeps the value
   EXPECT_EQ(a.day_of_month(), 1);
 }
 

@@ -55,9 +55,10 @@ TEST(TimeBelt, ZonesOfTheTable) {
   EXPECT_TRUE(paris->useDaylightTime());
   std::unique_ptr<TimeZone> tokyo(PredefinedTimeZones::timeBelt().find(ucs2string("Asia/Tokyo")).impl());
   EXPECT_EQ(tokyo->getRawOffset(), 32400000);
-  EXPECT_FALSE(tokyo->useDaylightTime());
 
   // The rule zones themselves, independent of any tz database.
+  std::unique_ptr<TimeZone> tokyoRule(makeRuleZone(*findZoneRule(ucs2string("Asia/Tokyo")), ucs2string("Asia/Tokyo")));
+  EXPECT_FALSE(tokyoRule->useDaylightTime());
   std::unique_ptr<TimeZone> lordHowe(
       makeRuleZone(*findZoneRule(ucs2string("Australia/Lord_Howe")), ucs2string("Australia/Lord_Howe")));
   EXPECT_EQ(lordHowe->getRawOffset(), 37800000);
@@ -73,7 +74,19 @@ TEST(TimeBelt, ZonesOfTheTable) {
     EXPECT_NO_THROW(std::unique_ptr<TimeZone>(makeRuleZone(rule, ucs2string("x"))));
 }
 
+// A handle that cannot make its zone.
+class NoZone : public zvTimeZone {
+ public:
+  Impl* impl() const override { return nullptr; }
+};
+
 TEST(TimeBelt, FixedHandles) {
+  try {
+    zvCalendarTime(NoZone(), zvCalendar::gregorian());
+    ADD_FAILURE();
+  } catch (const IncorrectData& e) {
+    EXPECT_EQ(e.DoWhat(), "GregorianCalendar::make ()");
+  }
   const zvCalendarTime utc(zvTimeZone::utc(), zvCalendar::gregorian());
   EXPECT_EQ(utc.time_zone_id(), ucs2string("GMT"));
   const zvCalendarTime available(zvTimeZone::localHost(), zvAvailableCalendar::gregorian());
