@@ -260,6 +260,10 @@ TEST(Fields, NamesAndNumbers) {
   EXPECT_EQ(Dst_offset.number(), 16);
   EXPECT_EQ(Year_woy.number(), 17);
   EXPECT_STREQ(fieldName(15), "Unknown");
+  EXPECT_THROW(FieldMaker::field(19), ZVException);
+  EXPECT_THROW(FieldMaker::field(-1), ZVException);
+  EXPECT_THROW(FieldMaker::field(Zone_offset.number()), ZVException);  // read-only
+  EXPECT_THROW(FieldMaker::readOnly(Year.number()), ZVException);
   EXPECT_TRUE(Month < Day_of_month && Hour != Hour_of_day && Second >= Minute);
 }
 
