@@ -3,6 +3,7 @@
 #include "kti18n/fmtlib/date_format_imp.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "kti18n/base/exception.h"
@@ -46,10 +47,26 @@ class zvDateFormatImp::Writer {
         m_digits(m_settings.GetDigits()),
         m_out(format.m_result),
         m_work(format.m_work) {}
+  Writer(const Writer&) = delete;
+  Writer& operator=(const Writer&) = delete;
 
-  void Write(const Step& step) {
+  // Moves the staged units to the result.
+  void Flush() {
+    m_out.append(m_stage, m_staged);
+    m_staged = 0;
+  }
+
+  // One loop over every step: the switch runs in one frame rather than in a
+  // call per token.
+  void Run(const std::vector<Step>& steps) {
+    for (const Step& step : steps) Write(step);
+    Flush();
+  }
+
+ private:
+  [[gnu::always_inline]] void Write(const Step& step) {
     switch (step.token) {
-      case TK_LITERAL: m_out.append(step.text, step.length); break;
+      case TK_LITERAL: Units(step.text, step.length); break;
       case TK_ERROR: Ascii("#FORMAT"); break;
       case TK_AMPM:
       case TK_AMPM_UPPER:
@@ -91,7 +108,7 @@ class zvDateFormatImp::Writer {
       case TK_JP_IMP_YEAR_0:
         if (Imperial()) {
           Text(m_period->name);
-          m_out.append(u' ');
+          Unit(u' ');
           Number(m_periodYear, 1);
         }
         break;
@@ -101,7 +118,7 @@ class zvDateFormatImp::Writer {
         break;
       case TK_JP_IMP_YEAR_ENG:
         if (Imperial()) {
-          m_out.append(m_period->initial);
+          Unit(m_period->initial);
           Number(m_periodYear, 1);
         }
         break;
@@ -143,7 +160,6 @@ class zvDateFormatImp::Writer {
     }
   }
 
- private:
   std::int32_t Field(const zvField& field) const { return m_time.get(field); }
 
   static std::int32_t TwelveForZero(std::int32_t hour) { return hour == 0 ? 12 : hour; }
@@ -152,11 +168,31 @@ class zvDateFormatImp::Writer {
   // The name arrays start on Monday; the calendar numbers Sunday 1.
   int DayNameIndex() const { return (Field(Day_of_week) + 5) % 7; }
 
-  void Ascii(const char* text) {
-    while (*text != 0) m_out.append(static_cast<unsigned short>(*text++));
+  // Output is staged in a small local buffer and moved to the result in
+  // large pieces: appending unit by unit to the formatter costs a capacity
+  // check and a terminator per unit.
+  void Unit(unsigned short u) {
+    if (m_staged == kStageUnits) Flush();
+    m_stage[m_staged++] = u;
   }
 
-  void Text(const unsigned short* text) { m_out.append(text, LengthOf(text)); }
+  void Units(const unsigned short* s, unsigned n) {
+    if (n > kStageUnits - m_staged) {
+      Flush();
+      if (n > kStageUnits) {
+        m_out.append(s, n);
+        return;
+      }
+    }
+    std::memcpy(m_stage + m_staged, s, n * sizeof *s);
+    m_staged += n;
+  }
+
+  void Ascii(const char* text) {
+    while (*text != 0) Unit(static_cast<unsigned short>(*text++));
+  }
+
+  void Text(const unsigned short* text) { Units(text, LengthOf(text)); }
 
   // The absolute value in the locale's digits, left-padded with its zero
   // digit to width; no sign.
@@ -168,8 +204,8 @@ class zvDateFormatImp::Writer {
       digits[n++] = m_digits[magnitude % 10];
       magnitude /= 10;
     } while (magnitude != 0);
-    if (n < width) m_out.append(static_cast<unsigned>(width - n), m_digits[0]);
-    while (n > 0) m_out.append(digits[--n]);
+    for (int pad = width - n; pad > 0; --pad) Unit(m_digits[0]);
+    while (n > 0) Unit(digits[--n]);
   }
 
   // Upper and lower case map every character; capitalised maps only the
@@ -177,7 +213,7 @@ class zvDateFormatImp::Writer {
   void Name(const unsigned short* name, Case form) {
     const unsigned length = LengthOf(name);
     if (form == Case::kAsIs || length == 0) {
-      m_out.append(name, length);
+      Units(name, length);
       return;
     }
     m_work.assign(name, length);
@@ -189,7 +225,7 @@ class zvDateFormatImp::Writer {
       ctype.tolower(first, first + length);
     else
       first[0] = ctype.toupper(first[0]);
-    m_out.append(m_work);
+    Units(m_work.data(), m_work.length());
   }
 
   // The zone's abbreviation in force when the zone has one, else the offset
@@ -205,15 +241,15 @@ class zvDateFormatImp::Writer {
     Ascii("GMT");
     if (offset == 0) return;
     const std::int64_t minutes = std::llabs(offset) / 60000;
-    m_out.append(offset < 0 ? u'-' : u'+');
+    Unit(offset < 0 ? u'-' : u'+');
     AsciiNumber(minutes / 60);
-    m_out.append(u':');
+    Unit(u':');
     AsciiNumber(minutes % 60);
   }
 
   void AsciiNumber(std::int64_t twoDigits) {
-    m_out.append(static_cast<unsigned short>(u'0' + twoDigits / 10 % 10));
-    m_out.append(static_cast<unsigned short>(u'0' + twoDigits % 10));
+    Unit(static_cast<unsigned short>(u'0' + twoDigits / 10 % 10));
+    Unit(static_cast<unsigned short>(u'0' + twoDigits % 10));
   }
 
   // Finds the imperial period once per call; false before 1870.
@@ -233,6 +269,9 @@ class zvDateFormatImp::Writer {
   const unsigned short* m_digits;
   ucs2string_formatter& m_out;
   ucs2string_formatter& m_work;
+  static constexpr unsigned kStageUnits = 128;
+  unsigned short m_stage[kStageUnits];
+  unsigned m_staged = 0;
   bool m_periodComputed = false;
   const zvImperialPeriod* m_period = nullptr;
   std::int32_t m_periodYear = 0;
@@ -259,7 +298,7 @@ bool zvDateFormatImp::Format(const zvCalendarTime& time) {
   m_result.clear();
   m_resultColor = m_sectionColor;
   Writer writer(*this, time);
-  for (const Step& step : m_steps) writer.Write(step);
+  writer.Run(m_steps);
   return true;
 }
 
