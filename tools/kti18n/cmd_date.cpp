@@ -185,7 +185,7 @@ void show_dates() {
     } catch (const ZVException&) {
       continue;
     }
-    izv_ptr<zvSettings> settings = SettingsFor(*locale);
+    izv_ptr<zvSettings> settings = cli::SettingsFor(*locale);
     std::cout << "  " << name;
     for (fmtLibDefaultFormats kind : {FULL_DATE_TIME, SHORT_DATE}) {
       zvDateFormat* raw = nullptr;
@@ -196,7 +196,7 @@ void show_dates() {
     }
     std::cout << '\n';
   }
-  izv_ptr<zvSettings> japanese = SettingsFor(zv_locale("ja_JP"));
+  izv_ptr<zvSettings> japanese = cli::SettingsFor(zv_locale("ja_JP"));
   std::unique_ptr<zvStringFormat> serial(CreateSerialStringFormatDate());
   zvFmtPattern* pattern = nullptr;
   serial->Parse(ucs2string("T[ip]T[jy]L[年]T[M]L[月]T[d]L[日 (]T[iyg]L[)]"), pattern);
