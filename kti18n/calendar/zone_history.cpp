@@ -82,7 +82,9 @@ std::int64_t YearlyRule::endOf(std::int64_t year) const {
 
 bool YearlyRule::inDaylightAt(std::int64_t utcMillis) const {
   if (!text_.hasDaylight) return false;
-  const std::int64_t year = yearOfDay(floorDiv(utcMillis + std::int64_t{text_.stdOffset} * 1000, kMillisPerDay));
+  // The transitions of the instant's year in UTC, as the C library takes
+  // them: it matters only for rules whose dates touch the new year.
+  const std::int64_t year = yearOfDay(floorDiv(utcMillis, kMillisPerDay));
   return between(utcMillis, startOf(year), endOf(year));
 }
 
