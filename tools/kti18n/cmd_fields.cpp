@@ -9,6 +9,7 @@
 #include "cli.h"
 #include "kti18n/calendar/gregorian_calendar.h"
 #include "kti18n/calendar/simple_time_zone.h"
+#include "kti18n/calendar/zone_database.h"
 
 namespace {
 
@@ -102,6 +103,8 @@ std::optional<double> readIso(std::string_view text, bool lenient) {
 std::unique_ptr<TimeZone> zoneFor(const std::string& id) {
   if (id == "host") return std::unique_ptr<TimeZone>(TimeZone::createDefault());
   if (id == "GMT" || id == "UTC") return std::make_unique<SimpleTimeZone>(0, ucs2string(id.c_str()));
+  // Any zone of the host's tz database, with its history.
+  if (TimeZone* zone = eng_tzdb::createZone(ucs2string(id.c_str()))) return std::unique_ptr<TimeZone>(zone);
   std::int32_t count = 0;
   std::unique_ptr<const ucs2string*[]> ids(TimeZone::createAvailableIDs(count));
   const ucs2string wanted(id.c_str());
