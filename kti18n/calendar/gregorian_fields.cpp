@@ -415,6 +415,10 @@ bool GregorianCalendar::validateFields() const {
   for (int f = 0; f < FIELD_COUNT; ++f) {
     const auto field = static_cast<EDateFields>(f);
     if (field == Day_of_month || field == Day_of_year || !isSet(field)) continue;
+    // The offsets a zone gave are facts of its history, which may lie
+    // outside the tables (double summer time, daylight time below standard
+    // time, old local mean times); only a caller's own are checked.
+    if ((field == Zone_offset || field == Dst_offset) && stampOf(field) < kMinimumUserStamp) continue;
     if (!boundsCheck(internalGet(field), field)) return false;
   }
   if (isSet(Day_of_month)) {

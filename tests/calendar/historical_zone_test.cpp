@@ -221,3 +221,35 @@ TEST(HistoricalZone, HostZoneKeepsItsDatabaseName) {
 }
 
 }  // namespace
+
+namespace {
+
+// Offsets the fields' tables do not foresee (Irish winter time below
+// standard time, British double summer time, Manila's local mean time of
+// 1844) are computed values, not a caller's out-of-range input: a strict
+// calendar must still move on from them.
+TEST(HistoricalZone, StrictCalendarsAcceptComputedOffsetsOutsideTheTables) {
+  for (const auto& [id, when] : std::vector<std::pair<const char*, double>>{
+           {"Europe/Dublin", utc(2023, 1, 11, 7, 0)}, {"Europe/London", utc(1943, 6, 1, 12, 0)},
+           {"Asia/Manila", utc(1800, 6, 1, 12, 0)}}) {
+    DATABASE_ZONE(zone, id);
+    auto c = calendarIn(*zone);
+    c->setLenient(false);
+    setTime(*c, when);
+    const int hour = field(*c, C::Hour_of_day), minute = field(*c, C::Minute);
+    c->set(C::Minute, 30);
+    EngineStatus status = ENG_OK;
+    const double moved = c->getTime(status);
+    EXPECT_EQ(status, ENG_OK) << id;
+    EXPECT_EQ(moved, when + (30 - minute) * 60000.0) << id;
+    EXPECT_EQ(field(*c, C::Hour_of_day), hour) << id;
+    // A caller's own out-of-range offset is still refused.
+    c->set(C::Dst_offset, -3600000);
+    c->set(C::Zone_offset, 0);
+    status = ENG_OK;
+    c->getTime(status);
+    EXPECT_EQ(status, ENG_ILLEGAL_ARGUMENT) << id;
+  }
+}
+
+}  // namespace
