@@ -69,6 +69,12 @@ class ScopedEnv {
   bool had_ = false;
 };
 
+// The zone directory the database reads.
+inline std::string zoneDirectory() {
+  const char* dir = std::getenv("TZDIR");
+  return dir != nullptr && *dir != '\0' ? dir : "/usr/share/zoneinfo";
+}
+
 // The engine's built-in zone of an ID, as on a host without zone files.
 inline std::unique_ptr<TimeZone> builtinZone(const char* id) {
   const ScopedEnv noDatabase("TZDIR", "/nonexistent/zoneinfo");

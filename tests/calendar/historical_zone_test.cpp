@@ -19,11 +19,6 @@ namespace {
 using namespace engine_test;
 using C = Calendar;
 
-std::string zoneDirectory() {
-  const char* dir = std::getenv("TZDIR");
-  return dir != nullptr && *dir != '\0' ? dir : "/usr/share/zoneinfo";
-}
-
 // A database zone, or a skip when the host has no zone files.
 #define DATABASE_ZONE(var, id)                                                        \
   std::unique_ptr<TimeZone> var(eng_tzdb::createZone(ucs2string(id)));               \

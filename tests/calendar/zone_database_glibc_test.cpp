@@ -20,11 +20,7 @@
 namespace {
 
 using C = Calendar;
-
-std::string zoneDirectory() {
-  const char* dir = std::getenv("TZDIR");
-  return dir != nullptr && *dir != '\0' ? dir : "/usr/share/zoneinfo";
-}
+using engine_test::zoneDirectory;
 
 bool isFile(const std::string& path) {
   struct stat info {};

@@ -134,9 +134,7 @@ TEST(ZoneFile, RefusesMalformedHeadersAndData) {
 
 // A real zone file when the host has one, else a made one.
 std::string sampleFile() {
-  const char* dir = std::getenv("TZDIR");
-  std::ifstream file(std::string(dir != nullptr && *dir != '\0' ? dir : "/usr/share/zoneinfo") + "/Europe/Paris",
-                     std::ios::binary);
+  std::ifstream file(engine_test::zoneDirectory() + "/Europe/Paris", std::ios::binary);
   std::string contents((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   if (readTzif(contents)) return contents;
   return zoneFile('2', {{-2000000000, 1}, {k2000, 2}, {k2000 + 86400, 1}}, kCentralEurope,
