@@ -1,5 +1,6 @@
 // Every zone of the host's tz database against the C library's own reading
-// of the same zone files: offsets, daylight flags and local fields.
+// of the same zone files: offsets, daylight flags and local fields, and
+// local times read back into instants.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -109,6 +110,26 @@ std::vector<std::time_t> cTransitions() {
   return found;
 }
 
+bool sameLocalTime(const std::tm& a, const std::tm& b) {
+  return a.tm_year == b.tm_year && a.tm_mon == b.tm_mon && a.tm_mday == b.tm_mday && a.tm_hour == b.tm_hour &&
+         a.tm_min == b.tm_min && a.tm_sec == b.tm_sec;
+}
+
+// The local time of t read back through the zone gives an instant with that
+// local time, and the latest such (overlaps resolve to the later one).
+bool localTimeReadsBack(Calendar& calendar, std::time_t t, const std::tm& local) {
+  calendar.clear();
+  calendar.set(C::Year, local.tm_year + 1900);
+  calendar.set(C::Month, local.tm_mon);
+  calendar.set(C::Day_of_month, local.tm_mday);
+  calendar.set(C::Hour_of_day, local.tm_hour);
+  calendar.set(C::Minute, local.tm_min);
+  calendar.set(C::Second, local.tm_sec);
+  EngineStatus status = ENG_OK;
+  const auto back = static_cast<std::time_t>(calendar.getTime(status) / 1000.0);
+  return status == ENG_OK && back >= t && sameLocalTime(cLocal(back), local);
+}
+
 TEST(ZoneDatabase, EveryZoneAgreesWithTheCLibrary) {
   const std::string dir = zoneDirectory();
   const std::vector<std::string> zones = listedZones(dir);
@@ -124,6 +145,7 @@ TEST(ZoneDatabase, EveryZoneAgreesWithTheCLibrary) {
       continue;
     }
     auto calendar = engine_test::calendarIn(*zone);
+    auto back = engine_test::calendarIn(*zone);
     const HostTz tz(":" + id);
     std::vector<std::time_t> instants;
     for (std::time_t t : cTransitions()) {
@@ -145,7 +167,7 @@ TEST(ZoneDatabase, EveryZoneAgreesWithTheCLibrary) {
                         get(C::Day_of_month) == expected.tm_mday && get(C::Hour_of_day) == expected.tm_hour &&
                         get(C::Minute) == expected.tm_min && get(C::Second) == expected.tm_sec;
       ++checked;
-      if (same) continue;
+      if (same && localTimeReadsBack(*back, t, expected)) continue;
       ++mismatches;
       if (reported++ < 3)
         ADD_FAILURE() << id << " at " << t << ": offset " << offset << " daylight " << daylight << " "
