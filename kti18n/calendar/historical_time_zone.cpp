@@ -1,6 +1,5 @@
 #include "kti18n/calendar/historical_time_zone.h"
 
-#include <cmath>
 #include <utility>
 
 #include "kti18n/calendar/civil.h"
@@ -21,7 +20,8 @@ constexpr double kMillisLimit = 4503599627370495.0 + 4.0 * kMillisPerDay;
 std::int64_t wholeMillis(double millis) {
   if (!(millis >= -kMillisLimit)) return static_cast<std::int64_t>(-kMillisLimit);
   if (millis > kMillisLimit) return static_cast<std::int64_t>(kMillisLimit);
-  return static_cast<std::int64_t>(std::floor(millis));
+  const auto truncated = static_cast<std::int64_t>(millis);  // no call to floor() on the hot path
+  return static_cast<double>(truncated) > millis ? truncated - 1 : truncated;
 }
 
 }  // namespace
