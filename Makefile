@@ -5,7 +5,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE      ?= cmake
 GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all build demo test sanitize bench clean locale-data
+.PHONY: all build demo test sanitize bench clean locale-data tzdata
 
 all: build
 
@@ -20,24 +20,33 @@ demo: $(BUILD)/CMakeCache.txt
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target kti18n_tool kti18nloc
 	./$(BUILD)/kti18n demo
 
-test: build
+test: build tzdata
 	cd $(BUILD) && ctest -j $(JOBS) --output-on-failure
 
 $(SANBUILD)/CMakeCache.txt:
 	$(CMAKE) -S . -B $(SANBUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DKTI18N_SANITIZE=ON -DKTI18N_BUILD_BENCH=OFF
 
-sanitize: $(SANBUILD)/CMakeCache.txt
+sanitize: $(SANBUILD)/CMakeCache.txt tzdata
 	$(CMAKE) --build $(SANBUILD) -j $(JOBS)
 	cd $(SANBUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest -j $(JOBS) --output-on-failure
 
-bench: build
+bench: build tzdata
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
 
 # Regenerates the locale-data records from CLDR (Debian's unicode-cldr-core).
 locale-data:
 	@test -d /usr/share/unicode/cldr/common/main || (apt-get update && apt-get install -y unicode-cldr-core)
 	python3 tools/gen_locale_data.py
+
+# The zone tests and benchmarks read the host's tz database (Debian's tzdata);
+# without it they skip, so a failed installation only warns.
+ZONEINFO ?= $(if $(TZDIR),$(TZDIR),/usr/share/zoneinfo)
+tzdata:
+	@test -f $(ZONEINFO)/Europe/Paris || \
+	  ( SUDO=$$( [ "$$(id -u)" -ne 0 ] && echo "sudo -n" ); \
+	    $$SUDO apt-get update -qq && $$SUDO apt-get install -y -qq tzdata ) || \
+	  echo "warning: tzdata is not installed; the zone database tests will skip"
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD)
