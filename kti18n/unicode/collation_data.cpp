@@ -80,8 +80,10 @@ class Reader {
       code = last_primary_;
     }
     std::uint32_t st = Uint();
+    bool extended = tailored && (st & 1);
+    if (tailored) st >>= 1;
     std::uint32_t s = (st >> 6) << 8, t = (st & 63) << 8, ext = 0;
-    if (tailored) {
+    if (extended) {
       ext = Byte();
       s |= Byte();
       t |= Byte();
@@ -89,10 +91,23 @@ class Reader {
     return MakeElement(code, ext, s, t);
   }
 
+  // A key: its length, its first code point as a delta against the
+  // previous key's, the others as they are.
+  std::u32string ReadKey() {
+    std::u32string key(Uint(), U'\0');
+    std::uint32_t z = Uint();
+    std::int32_t delta = (z & 1) ? -static_cast<std::int32_t>((z + 1) >> 1) : static_cast<std::int32_t>(z >> 1);
+    last_first_ = static_cast<char32_t>(static_cast<std::int32_t>(last_first_) + delta);
+    key[0] = last_first_;
+    for (std::size_t i = 1; i < key.size(); ++i) key[i] = Uint();
+    return key;
+  }
+
  private:
   std::vector<unsigned char> bytes_;
   std::size_t pos_ = 0;
   std::uint32_t last_primary_ = 0;
+  char32_t last_first_ = 0;
 };
 
 // A two-stage table of 32-bit values over the code space; block 0 is all
@@ -194,11 +209,7 @@ class TableBuilder {
   }
 
  private:
-  static std::u32string ReadKey(Reader& r) {
-    std::u32string key(r.Uint(), U'\0');
-    for (char32_t& c : key) c = r.Uint();
-    return key;
-  }
+  static std::u32string ReadKey(Reader& r) { return r.ReadKey(); }
 
   static void ReadElements(Reader& r, std::uint32_t n, bool tailored, std::vector<Element>& ces) {
     ces.clear();
