@@ -62,6 +62,10 @@ class Reader {
       if (!(b & 0x80)) return n;
     }
   }
+  // Signed numbers are zigzag coded: 0, -1, 1, -2, ... as 0, 1, 2, 3, ...
+  static std::int32_t Unzigzag(std::uint32_t z) {
+    return (z & 1) ? -static_cast<std::int32_t>((z + 1) >> 1) : static_cast<std::int32_t>(z >> 1);
+  }
   unsigned char Byte() {
     if (pos_ >= bytes_.size()) throw std::logic_error("collation tables: truncated stream");
     return bytes_[pos_++];
@@ -74,9 +78,7 @@ class Reader {
     std::uint32_t pv = Uint();
     std::uint32_t code = 0;
     if (pv) {
-      std::uint32_t z = pv - 1;
-      std::int32_t delta = (z & 1) ? -static_cast<std::int32_t>((z + 1) >> 1) : static_cast<std::int32_t>(z >> 1);
-      last_primary_ = static_cast<std::uint32_t>(static_cast<std::int32_t>(last_primary_) + delta);
+      last_primary_ = static_cast<std::uint32_t>(static_cast<std::int32_t>(last_primary_) + Unzigzag(pv - 1));
       code = last_primary_;
     }
     std::uint32_t st = Uint();
@@ -95,9 +97,7 @@ class Reader {
   // previous key's, the others as they are.
   std::u32string ReadKey() {
     std::u32string key(Uint(), U'\0');
-    std::uint32_t z = Uint();
-    std::int32_t delta = (z & 1) ? -static_cast<std::int32_t>((z + 1) >> 1) : static_cast<std::int32_t>(z >> 1);
-    last_first_ = static_cast<char32_t>(static_cast<std::int32_t>(last_first_) + delta);
+    last_first_ = static_cast<char32_t>(static_cast<std::int32_t>(last_first_) + Unzigzag(Uint()));
     key[0] = last_first_;
     for (std::size_t i = 1; i < key.size(); ++i) key[i] = Uint();
     return key;
