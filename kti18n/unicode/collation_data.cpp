@@ -240,6 +240,8 @@ class TableBuilder {
     trie.Set(first, old | kContraction);
     auto& list = t.contractions_[first];
     std::u32string rest = key.substr(1);
+    for (char32_t c : rest)
+      if (c < 0x10000) t.continues_[c >> 6] |= std::uint64_t{1} << (c & 63);
     auto it = std::lower_bound(list.begin(), list.end(), rest,
                                [](const CollationTables::Contraction& c, const std::u32string& k) { return c.rest < k; });
     if (it != list.end() && it->rest == rest)
@@ -405,7 +407,7 @@ void CollationTables::AppendElements(std::u32string& text, std::vector<Element>&
     std::size_t end = i + 1;
     if (entry & kContraction) {
       rest.clear();
-      while (end < text.size()) {
+      while (end < text.size() && MayContinue(text[end])) {
         rest.push_back(text[end]);
         const Contraction* c = FindContraction(cp, rest);
         if (!c) {
@@ -419,7 +421,7 @@ void CollationTables::AppendElements(std::u32string& text, std::vector<Element>&
       for (std::size_t k = end; k < text.size();) {
         std::uint8_t ccc = norm_->CombiningClass(text[k]);
         if (ccc == 0) break;
-        if (blocking < ccc) {
+        if (blocking < ccc && MayContinue(text[k])) {
           rest.push_back(text[k]);
           if (const Contraction* c = FindContraction(cp, rest)) {
             entry = c->entry;

@@ -75,6 +75,10 @@ class CollationTables {
   // (the text may be modified: discontiguous contractions consume marks).
   void AppendElements(std::u32string& text, std::vector<Element>& out) const;
 
+  // Whether a collation unit always begins at cp in NFD text: cp is a
+  // starter that continues no contraction.
+  bool BeginsUnit(char32_t cp) const { return norm_->CombiningClass(cp) == 0 && !MayContinue(cp); }
+
   // Key bytes of a secondary or tertiary weight; 0 for the common weight.
   std::uint16_t SecondaryCode(std::uint16_t w) const { return secondary_codes_[w]; }
   std::uint16_t TertiaryCode(std::uint16_t w) const { return tertiary_codes_[w]; }
@@ -93,6 +97,9 @@ class CollationTables {
   void AppendEntry(std::uint32_t entry, std::vector<Element>& out) const;
   void AppendImplicit(char32_t cp, std::vector<Element>& out) const;
   const Contraction* FindContraction(char32_t first, const std::u32string& rest) const;
+  // Whether cp appears after the first code point of some contraction: most
+  // text can be told not to continue a contraction without a search.
+  bool MayContinue(char32_t cp) const { return cp >= 0x10000 || (continues_[cp >> 6] >> (cp & 63) & 1); }
 
   struct ImplicitRange {
     char32_t first, last;
@@ -106,6 +113,7 @@ class CollationTables {
   std::vector<std::uint32_t> data_;
   std::vector<Element> pool_;
   std::unordered_map<char32_t, std::vector<Contraction>> contractions_;
+  std::vector<std::uint64_t> continues_ = std::vector<std::uint64_t>(0x10000 / 64);
   std::vector<ImplicitRange> implicit_;
   std::uint32_t unassigned_lead_ = 0;
   std::vector<std::uint16_t> secondary_codes_;

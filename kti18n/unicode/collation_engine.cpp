@@ -10,6 +10,7 @@ namespace {
 // Work buffers reused by every call on a thread, so that comparing and
 // keying do not allocate once they have grown.
 struct Work {
+  std::u32string text;     // the caller's text as code points
   std::u32string nfd;
   std::u32string scratch;  // the NFD text as the element loop consumes it
   std::vector<Element> elements;
@@ -49,8 +50,7 @@ void ToNfd(const NormalizationData& norm, const std::u32string& text, std::u32st
   }
 }
 
-void ToElements(const CollationTables& tables, const std::u32string& text, Work& work) {
-  ToNfd(tables.Normalization(), text, work.nfd);
+void MapNfd(const CollationTables& tables, Work& work) {
   work.scratch = work.nfd;
   work.elements.clear();
   tables.AppendElements(work.scratch, work.elements);
@@ -70,20 +70,21 @@ int CompareLevel(const std::vector<Element>& a, const std::vector<Element>& b, F
 }
 
 // Code points in an order-keeping, prefix-free code without 0 or 1 bytes.
-void AppendCodePoint(char32_t cp, std::string& key) {
+char* AppendCodePoint(char32_t cp, char* out) {
   constexpr char32_t kOne = 0xBE, kTwo = kOne + 32 * 255;
   if (cp < kOne) {
-    key.push_back(static_cast<char>(cp + 2));
+    *out++ = static_cast<char>(cp + 2);
   } else if (cp < kTwo) {
     char32_t x = cp - kOne;
-    key.push_back(static_cast<char>(0xC0 + x / 255));
-    key.push_back(static_cast<char>(1 + x % 255));
+    *out++ = static_cast<char>(0xC0 + x / 255);
+    *out++ = static_cast<char>(1 + x % 255);
   } else {
     char32_t x = cp - kTwo;
-    key.push_back(static_cast<char>(0xE0 + x / (255 * 255)));
-    key.push_back(static_cast<char>(1 + x / 255 % 255));
-    key.push_back(static_cast<char>(1 + x % 255));
+    *out++ = static_cast<char>(0xE0 + x / (255 * 255));
+    *out++ = static_cast<char>(1 + x / 255 % 255);
+    *out++ = static_cast<char>(1 + x % 255);
   }
+  return out;
 }
 
 // Secondary and tertiary weights: the common weight is by far the most
@@ -97,16 +98,17 @@ void AppendCodePoint(char32_t cp, std::string& key) {
 constexpr int kRunLimit = 32;
 constexpr unsigned char kEndRunBase = 0x02, kMidRunTop = 0x41;
 
-void FlushRun(int run, bool at_end, std::string& key) {
+char* FlushRun(int run, bool at_end, char* out) {
   while (run > 0) {
     int n = std::min(run, kRunLimit);
-    key.push_back(static_cast<char>(at_end ? kEndRunBase + (n - 1) : kMidRunTop - (n - 1)));
+    *out++ = static_cast<char>(at_end ? kEndRunBase + (n - 1) : kMidRunTop - (n - 1));
     run -= n;
   }
+  return out;
 }
 
 template <class Field, class Code>
-void AppendLevel(const std::vector<Element>& elements, Field field, Code code, std::string& key) {
+char* AppendLevel(const std::vector<Element>& elements, Field field, Code code, char* out) {
   int run = 0;
   for (Element e : elements) {
     std::uint16_t w = field(e);
@@ -116,17 +118,19 @@ void AppendLevel(const std::vector<Element>& elements, Field field, Code code, s
       ++run;
       continue;
     }
-    FlushRun(run, false, key);
+    out = FlushRun(run, false, out);
     run = 0;
-    if (c > 0xFF) key.push_back(static_cast<char>(c >> 8));
-    key.push_back(static_cast<char>(c & 0xFF));
+    if (c > 0xFF) *out++ = static_cast<char>(c >> 8);
+    *out++ = static_cast<char>(c & 0xFF);
   }
-  FlushRun(run, true, key);
+  return FlushRun(run, true, out);
 }
 
 const auto kPrimary = [](Element e) { return PrimaryOf(e); };
 const auto kSecondary = [](Element e) { return static_cast<std::uint32_t>(SecondaryOf(e)); };
 const auto kTertiary = [](Element e) { return static_cast<std::uint32_t>(TertiaryOf(e)); };
+
+int ComparePrimaryAtFirstDifference(const CollationTables& tables, Work& wa, Work& wb);
 
 }  // namespace
 
@@ -172,12 +176,41 @@ void DecodeUtf8(const unsigned char* first, const unsigned char* last, std::u32s
   }
 }
 
+namespace {
+
+// Texts whose NFD forms agree up to a point where a collation unit begins
+// in both have the same primaries up to there. The first primaries of the
+// units that follow then decide, when they differ; most comparisons end here
+// without mapping the whole texts. 0 when they do not decide.
+int ComparePrimaryAtFirstDifference(const CollationTables& tables, Work& wa, Work& wb) {
+  auto [ma, mb] = std::mismatch(wa.nfd.begin(), wa.nfd.end(), wb.nfd.begin(), wb.nfd.end());
+  if (ma == wa.nfd.end() || mb == wb.nfd.end() || !tables.BeginsUnit(*ma) || !tables.BeginsUnit(*mb)) return 0;
+  auto first_primary = [&](std::u32string::const_iterator from, const std::u32string& text, Work& w) {
+    auto to = from + 1;
+    while (to != text.end() && !tables.BeginsUnit(*to)) ++to;
+    w.scratch.assign(from, to);
+    w.elements.clear();
+    tables.AppendElements(w.scratch, w.elements);
+    for (Element e : w.elements)
+      if (PrimaryOf(e)) return PrimaryOf(e);
+    return std::uint32_t{0};
+  };
+  std::uint32_t pa = first_primary(ma, wa.nfd, wa), pb = first_primary(mb, wb.nfd, wb);
+  if (pa == 0 || pb == 0 || pa == pb) return 0;
+  return pa < pb ? -1 : 1;
+}
+
+}  // namespace
+
 int Compare(const CollationTables& tables, const std::u32string& a, const std::u32string& b) {
   if (a == b) return 0;
   Work& wa = WorkA();
   Work& wb = WorkB();
-  ToElements(tables, a, wa);
-  ToElements(tables, b, wb);
+  ToNfd(tables.Normalization(), a, wa.nfd);
+  ToNfd(tables.Normalization(), b, wb.nfd);
+  if (int r = ComparePrimaryAtFirstDifference(tables, wa, wb)) return r;
+  MapNfd(tables, wa);
+  MapNfd(tables, wb);
   if (int r = CompareLevel(wa.elements, wb.elements, kPrimary)) return r;
   if (int r = CompareLevel(wa.elements, wb.elements, kSecondary)) return r;
   if (int r = CompareLevel(wa.elements, wb.elements, kTertiary)) return r;
@@ -187,23 +220,62 @@ int Compare(const CollationTables& tables, const std::u32string& a, const std::u
 
 void BuildKey(const CollationTables& tables, const std::u32string& text, std::string& key) {
   Work& work = WorkA();
-  ToElements(tables, text, work);
-  key.clear();
-  key.reserve(work.elements.size() * 3 + text.size() + 4);
+  ToNfd(tables.Normalization(), text, work.nfd);
+  MapNfd(tables, work);
+  // At most 3 primary and 2 + 2 lower-level bytes per element, 3 bytes per
+  // code point and 3 separators.
+  key.resize(work.elements.size() * 7 + work.nfd.size() * 3 + 3);
+  char* const begin = key.data();
+  char* out = begin;
   for (Element e : work.elements) {
     std::uint32_t p = PrimaryOf(e);
     if (p == 0) continue;
     std::uint32_t code = p >> 8;
-    key.push_back(static_cast<char>(code >> 8));
-    key.push_back(static_cast<char>(code & 0xFF));
-    if (tables.HasExtensions(code)) key.push_back(static_cast<char>((p & 0xFF) + 1));
+    *out++ = static_cast<char>(code >> 8);
+    *out++ = static_cast<char>(code & 0xFF);
+    if (tables.HasExtensions(code)) *out++ = static_cast<char>((p & 0xFF) + 1);
   }
-  key.push_back('\x01');
-  AppendLevel(work.elements, SecondaryOf, [&](std::uint16_t w) { return tables.SecondaryCode(w); }, key);
-  key.push_back('\x01');
-  AppendLevel(work.elements, TertiaryOf, [&](std::uint16_t w) { return tables.TertiaryCode(w); }, key);
-  key.push_back('\x01');
-  for (char32_t cp : work.nfd) AppendCodePoint(cp, key);
+  *out++ = '\x01';
+  out = AppendLevel(work.elements, SecondaryOf, [&](std::uint16_t w) { return tables.SecondaryCode(w); }, out);
+  *out++ = '\x01';
+  out = AppendLevel(work.elements, TertiaryOf, [&](std::uint16_t w) { return tables.TertiaryCode(w); }, out);
+  *out++ = '\x01';
+  for (char32_t cp : work.nfd) out = AppendCodePoint(cp, out);
+  key.resize(static_cast<std::size_t>(out - begin));
+}
+
+template <class Unit>
+bool SameUnits(const Unit* a, const Unit* aEnd, const Unit* b, const Unit* bEnd) {
+  return aEnd - a == bEnd - b && std::equal(a, aEnd, b);
+}
+
+int CompareUtf16(const CollationTables& tables, const unsigned short* a, const unsigned short* aEnd,
+                 const unsigned short* b, const unsigned short* bEnd) {
+  if (SameUnits(a, aEnd, b, bEnd)) return 0;
+  // Compare's own work buffers hold the elements; the texts live in the
+  // text buffers, which it does not touch.
+  std::u32string& ta = WorkA().text;
+  std::u32string& tb = WorkB().text;
+  DecodeUtf16(a, aEnd, ta);
+  DecodeUtf16(b, bEnd, tb);
+  return Compare(tables, ta, tb);
+}
+
+int CompareUtf8(const CollationTables& tables, const unsigned char* a, const unsigned char* aEnd,
+                const unsigned char* b, const unsigned char* bEnd) {
+  if (SameUnits(a, aEnd, b, bEnd)) return 0;
+  std::u32string& ta = WorkA().text;
+  std::u32string& tb = WorkB().text;
+  DecodeUtf8(a, aEnd, ta);
+  DecodeUtf8(b, bEnd, tb);
+  return Compare(tables, ta, tb);
+}
+
+void BuildKeyUtf16(const CollationTables& tables, const unsigned short* first, const unsigned short* last,
+                   std::string& key) {
+  std::u32string& text = WorkB().text;
+  DecodeUtf16(first, last, text);
+  BuildKey(tables, text, key);
 }
 
 }  // namespace kti18n_collation

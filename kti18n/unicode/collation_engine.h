@@ -28,6 +28,15 @@ int Compare(const CollationTables& tables, const std::u32string& a, const std::u
 // then the code points of the canonical decomposition; levels are separated by a 1 byte, and no byte is 0.
 void BuildKey(const CollationTables& tables, const std::u32string& text, std::string& key);
 
+// The same on UCS-2 and UTF-8 ranges, decoded as above into buffers of the
+// calling thread.
+int CompareUtf16(const CollationTables& tables, const unsigned short* a, const unsigned short* aEnd,
+                 const unsigned short* b, const unsigned short* bEnd);
+int CompareUtf8(const CollationTables& tables, const unsigned char* a, const unsigned char* aEnd,
+                const unsigned char* b, const unsigned char* bEnd);
+void BuildKeyUtf16(const CollationTables& tables, const unsigned short* first, const unsigned short* last,
+                   std::string& key);
+
 }  // namespace kti18n_collation
 
 #endif
