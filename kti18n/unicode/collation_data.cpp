@@ -149,6 +149,12 @@ void NormalizationData::AppendDecomposition(char32_t cp, std::u32string& out) co
   out.append(decompositions_.data() + start, length);
 }
 
+char32_t NormalizationData::FirstOfDecomposition(char32_t cp) const {
+  if (cp - kSBase < kSCount) return kLBase + (cp - kSBase) / (kVCount * kTCount);
+  std::uint32_t v = Value(cp);
+  return v >> 24 ? decompositions_[(v >> 8) & 0xFFFF] : cp;
+}
+
 // Builds tables from the generated streams.
 class TableBuilder {
  public:
@@ -353,6 +359,12 @@ const CollationTables& CollationTables::ForLanguage(std::string_view language) {
   auto it = built.find(language);
   if (it == built.end()) it = built.emplace(std::string(language), TableBuilder::BuildTailored(root, *blob)).first;
   return *it->second;
+}
+
+std::uint32_t CollationTables::LonePrimary(char32_t cp) const {
+  std::uint32_t e = Entry(cp);
+  if ((e & (kSingle | kContraction)) != kSingle || norm_->MayChange(cp)) return 0;
+  return (e & 0xFFFF) << 8;
 }
 
 void CollationTables::AppendEntry(std::uint32_t entry, std::vector<Element>& out) const {

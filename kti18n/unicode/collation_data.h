@@ -47,6 +47,8 @@ class NormalizationData {
   std::uint8_t CombiningClass(char32_t cp) const { return cp < 0x300 ? 0 : Value(cp) & 0xFF; }
   // Appends the canonical decomposition of cp (cp itself when it has none).
   void AppendDecomposition(char32_t cp, std::u32string& out) const;
+  // The first code point of cp's canonical decomposition.
+  char32_t FirstOfDecomposition(char32_t cp) const;
   // True when cp may change under canonical decomposition or reordering.
   bool MayChange(char32_t cp) const { return cp >= 0xC0 && (Value(cp) != 0 || (cp >= 0xAC00 && cp <= 0xD7A3)); }
 
@@ -78,6 +80,13 @@ class CollationTables {
   // Whether a collation unit always begins at cp in NFD text: cp is a
   // starter that continues no contraction.
   bool BeginsUnit(char32_t cp) const { return norm_->CombiningClass(cp) == 0 && !MayContinue(cp); }
+  // The same for text not yet decomposed.
+  bool BeginsUnitBeforeNfd(char32_t cp) const {
+    return BeginsUnit(norm_->MayChange(cp) ? norm_->FirstOfDecomposition(cp) : cp);
+  }
+  // The primary of cp when it is one element by itself, whatever follows
+  // it: not changed by decomposition, starting no contraction. 0 otherwise.
+  std::uint32_t LonePrimary(char32_t cp) const;
 
   // Key bytes of a secondary or tertiary weight; 0 for the common weight.
   std::uint16_t SecondaryCode(std::uint16_t w) const { return secondary_codes_[w]; }

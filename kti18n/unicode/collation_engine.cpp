@@ -7,6 +7,50 @@ namespace kti18n_collation {
 
 namespace {
 
+// Strict decoding of one code point at p (nothing for malformed input, which
+// the fast comparison leaves to the full one), and the start of the code
+// point that contains p.
+struct Utf16Codec {
+  using Unit = unsigned short;
+  static bool Decode(const Unit*& p, const Unit* end, char32_t& cp) {
+    cp = *p++;
+    if (cp >= 0xD800 && cp < 0xDC00 && p < end && *p >= 0xDC00 && *p < 0xE000) cp = 0x10000 + ((cp - 0xD800) << 10) + (*p++ - 0xDC00);
+    return true;
+  }
+  static const Unit* Start(const Unit* first, const Unit* p) {
+    return p > first && *p >= 0xDC00 && *p < 0xE000 && p[-1] >= 0xD800 && p[-1] < 0xDC00 ? p - 1 : p;
+  }
+};
+
+struct Utf8Codec {
+  using Unit = unsigned char;
+  static bool Decode(const Unit*& p, const Unit* end, char32_t& cp) {
+    unsigned char b = *p;
+    if (b < 0x80) {
+      cp = b;
+      ++p;
+      return true;
+    }
+    int length = b >= 0xF0 && b <= 0xF4 ? 4 : b >= 0xE0 && b < 0xF0 ? 3 : b >= 0xC2 && b < 0xE0 ? 2 : 0;
+    if (length == 0 || end - p < length) return false;
+    cp = length == 4 ? b & 0x07 : length == 3 ? b & 0x0F : b & 0x1F;
+    for (int k = 1; k < length; ++k) {
+      if ((p[k] & 0xC0) != 0x80) return false;
+      cp = cp << 6 | (p[k] & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are malformed.
+    if ((length == 3 && (cp < 0x800 || (cp >= 0xD800 && cp < 0xE000))) || (length == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
+      return false;
+    p += length;
+    return true;
+  }
+  static const Unit* Start(const Unit* first, const Unit* p) {
+    const Unit* q = p;
+    while (q > first && p - q < 3 && (*q & 0xC0) == 0x80) --q;
+    return q;
+  }
+};
+
 // Work buffers reused by every call on a thread, so that comparing and
 // keying do not allocate once they have grown.
 struct Work {
@@ -130,8 +174,6 @@ const auto kPrimary = [](Element e) { return PrimaryOf(e); };
 const auto kSecondary = [](Element e) { return static_cast<std::uint32_t>(SecondaryOf(e)); };
 const auto kTertiary = [](Element e) { return static_cast<std::uint32_t>(TertiaryOf(e)); };
 
-int ComparePrimaryAtFirstDifference(const CollationTables& tables, Work& wa, Work& wb);
-
 }  // namespace
 
 void DecodeUtf16(const unsigned short* first, const unsigned short* last, std::u32string& out) {
@@ -149,58 +191,11 @@ void DecodeUtf16(const unsigned short* first, const unsigned short* last, std::u
 void DecodeUtf8(const unsigned char* first, const unsigned char* last, std::u32string& out) {
   out.clear();
   for (const unsigned char* p = first; p < last;) {
-    unsigned char b = *p;
-    if (b < 0x80) {
-      out.push_back(b);
-      ++p;
-      continue;
-    }
-    int length = b >= 0xF0 && b <= 0xF4 ? 4 : b >= 0xE0 ? 3 : b >= 0xC2 && b < 0xE0 ? 2 : 0;
-    char32_t cp = length == 4 ? b & 0x07 : length == 3 ? b & 0x0F : b & 0x1F;
-    bool ok = length > 0 && last - p >= length;
-    for (int k = 1; ok && k < length; ++k) {
-      if ((p[k] & 0xC0) != 0x80) ok = false;
-      cp = cp << 6 | (p[k] & 0x3F);
-    }
-    // Overlong forms, surrogates and values past U+10FFFF are malformed.
-    if (ok && ((length == 3 && (cp < 0x800 || (cp >= 0xD800 && cp < 0xE000))) ||
-               (length == 4 && (cp < 0x10000 || cp > 0x10FFFF))))
-      ok = false;
-    if (!ok) {
-      out.push_back(0xDC00 + b);
-      ++p;
-      continue;
-    }
+    char32_t cp;
+    if (!Utf8Codec::Decode(p, last, cp)) cp = 0xDC00 + *p++;
     out.push_back(cp);
-    p += length;
   }
 }
-
-namespace {
-
-// Texts whose NFD forms agree up to a point where a collation unit begins
-// in both have the same primaries up to there. The first primaries of the
-// units that follow then decide, when they differ; most comparisons end here
-// without mapping the whole texts. 0 when they do not decide.
-int ComparePrimaryAtFirstDifference(const CollationTables& tables, Work& wa, Work& wb) {
-  auto [ma, mb] = std::mismatch(wa.nfd.begin(), wa.nfd.end(), wb.nfd.begin(), wb.nfd.end());
-  if (ma == wa.nfd.end() || mb == wb.nfd.end() || !tables.BeginsUnit(*ma) || !tables.BeginsUnit(*mb)) return 0;
-  auto first_primary = [&](std::u32string::const_iterator from, const std::u32string& text, Work& w) {
-    auto to = from + 1;
-    while (to != text.end() && !tables.BeginsUnit(*to)) ++to;
-    w.scratch.assign(from, to);
-    w.elements.clear();
-    tables.AppendElements(w.scratch, w.elements);
-    for (Element e : w.elements)
-      if (PrimaryOf(e)) return PrimaryOf(e);
-    return std::uint32_t{0};
-  };
-  std::uint32_t pa = first_primary(ma, wa.nfd, wa), pb = first_primary(mb, wb.nfd, wb);
-  if (pa == 0 || pb == 0 || pa == pb) return 0;
-  return pa < pb ? -1 : 1;
-}
-
-}  // namespace
 
 int Compare(const CollationTables& tables, const std::u32string& a, const std::u32string& b) {
   if (a == b) return 0;
@@ -208,7 +203,6 @@ int Compare(const CollationTables& tables, const std::u32string& a, const std::u
   Work& wb = WorkB();
   ToNfd(tables.Normalization(), a, wa.nfd);
   ToNfd(tables.Normalization(), b, wb.nfd);
-  if (int r = ComparePrimaryAtFirstDifference(tables, wa, wb)) return r;
   MapNfd(tables, wa);
   MapNfd(tables, wb);
   if (int r = CompareLevel(wa.elements, wb.elements, kPrimary)) return r;
@@ -244,6 +238,60 @@ void BuildKey(const CollationTables& tables, const std::u32string& text, std::st
   key.resize(static_cast<std::size_t>(out - begin));
 }
 
+namespace {
+
+// The first primary of the collation unit at p, when a unit begins there
+// in the full text and its window (up to where the next unit begins) is
+// short and well formed; 0 otherwise.
+template <class Codec>
+std::uint32_t FirstPrimaryAt(const CollationTables& tables, const typename Codec::Unit* p,
+                             const typename Codec::Unit* end) {
+  char32_t cp;
+  if (!Codec::Decode(p, end, cp)) return 0;
+  const NormalizationData& norm = tables.Normalization();
+  char32_t first = norm.MayChange(cp) ? norm.FirstOfDecomposition(cp) : cp;
+  if (!tables.BeginsUnit(first)) return 0;
+  // A unit that begins with a code point starting no contraction is that
+  // code point alone.
+  if (std::uint32_t primary = tables.LonePrimary(first)) return primary;
+  char32_t next;
+  const typename Codec::Unit* after;
+  Work& work = WorkA();
+  work.text.assign(1, cp);
+  while (p != end && work.text.size() < 16) {
+    after = p;
+    if (!Codec::Decode(after, end, next)) return 0;
+    if (tables.BeginsUnitBeforeNfd(next)) break;
+    work.text.push_back(next);
+    p = after;
+  }
+  if (p != end && work.text.size() >= 16) return 0;
+  ToNfd(tables.Normalization(), work.text, work.nfd);
+  MapNfd(tables, work);
+  for (Element e : work.elements)
+    if (PrimaryOf(e)) return PrimaryOf(e);
+  return 0;
+}
+
+// Before decoding whole texts: where they first differ, if a collation unit
+// begins in both and the first primaries of those units differ, they decide
+// (the texts share every element before). 0 when this does not decide.
+template <class Codec>
+int CompareAtFirstDifference(const CollationTables& tables, const typename Codec::Unit* a,
+                             const typename Codec::Unit* aEnd, const typename Codec::Unit* b,
+                             const typename Codec::Unit* bEnd) {
+  auto [pa, pb] = std::mismatch(a, aEnd, b, bEnd);
+  if (pa == aEnd || pb == bEnd) return 0;
+  std::ptrdiff_t at = std::min(Codec::Start(a, pa) - a, Codec::Start(b, pb) - b);
+  std::uint32_t primary_a = FirstPrimaryAt<Codec>(tables, a + at, aEnd);
+  if (primary_a == 0) return 0;
+  std::uint32_t primary_b = FirstPrimaryAt<Codec>(tables, b + at, bEnd);
+  if (primary_b == 0 || primary_a == primary_b) return 0;
+  return primary_a < primary_b ? -1 : 1;
+}
+
+}  // namespace
+
 template <class Unit>
 bool SameUnits(const Unit* a, const Unit* aEnd, const Unit* b, const Unit* bEnd) {
   return aEnd - a == bEnd - b && std::equal(a, aEnd, b);
@@ -252,6 +300,7 @@ bool SameUnits(const Unit* a, const Unit* aEnd, const Unit* b, const Unit* bEnd)
 int CompareUtf16(const CollationTables& tables, const unsigned short* a, const unsigned short* aEnd,
                  const unsigned short* b, const unsigned short* bEnd) {
   if (SameUnits(a, aEnd, b, bEnd)) return 0;
+  if (int r = CompareAtFirstDifference<Utf16Codec>(tables, a, aEnd, b, bEnd)) return r;
   // Compare's own work buffers hold the elements; the texts live in the
   // text buffers, which it does not touch.
   std::u32string& ta = WorkA().text;
@@ -264,6 +313,7 @@ int CompareUtf16(const CollationTables& tables, const unsigned short* a, const u
 int CompareUtf8(const CollationTables& tables, const unsigned char* a, const unsigned char* aEnd,
                 const unsigned char* b, const unsigned char* bEnd) {
   if (SameUnits(a, aEnd, b, bEnd)) return 0;
+  if (int r = CompareAtFirstDifference<Utf8Codec>(tables, a, aEnd, b, bEnd)) return r;
   std::u32string& ta = WorkA().text;
   std::u32string& tb = WorkB().text;
   DecodeUtf8(a, aEnd, ta);
