@@ -57,6 +57,7 @@ struct Work {
   std::u32string text;     // the caller's text as code points
   std::u32string nfd;
   std::u32string scratch;  // the NFD text as the element loop consumes it
+  bool marks = false;      // whether nfd may hold combining marks
   std::vector<Element> elements;
 };
 
@@ -71,7 +72,9 @@ Work& WorkB() {
 
 // Canonical decomposition, then canonical ordering: each run of combining
 // marks sorted stably by combining class.
-void ToNfd(const NormalizationData& norm, const std::u32string& text, std::u32string& out) {
+// Returns false when the text had nothing to decompose and no combining
+// marks (out is then a copy of text).
+bool ToNfd(const NormalizationData& norm, const std::u32string& text, std::u32string& out) {
   out.clear();
   bool marks = false;
   for (char32_t cp : text) {
@@ -82,7 +85,7 @@ void ToNfd(const NormalizationData& norm, const std::u32string& text, std::u32st
     norm.AppendDecomposition(cp, out);
     marks = true;
   }
-  if (!marks) return;
+  if (!marks) return false;
   for (std::size_t i = 1; i < out.size(); ++i) {
     std::uint8_t ccc = norm.CombiningClass(out[i]);
     if (ccc == 0) continue;
@@ -92,11 +95,18 @@ void ToNfd(const NormalizationData& norm, const std::u32string& text, std::u32st
       --j;
     }
   }
+  return true;
 }
 
+// The element loop consumes combining marks that complete discontiguous
+// contractions, so text that may hold marks is mapped from a copy.
 void MapNfd(const CollationTables& tables, Work& work) {
-  work.scratch = work.nfd;
   work.elements.clear();
+  if (!work.marks) {
+    tables.AppendElements(work.nfd, work.elements);
+    return;
+  }
+  work.scratch = work.nfd;
   tables.AppendElements(work.scratch, work.elements);
 }
 
@@ -113,20 +123,50 @@ int CompareLevel(const std::vector<Element>& a, const std::vector<Element>& b, F
   }
 }
 
-// Code points in an order-keeping, prefix-free code without 0 or 1 bytes.
-char* AppendCodePoint(char32_t cp, char* out) {
-  constexpr char32_t kOne = 0xBE, kTwo = kOne + 32 * 255;
-  if (cp < kOne) {
-    *out++ = static_cast<char>(cp + 2);
-  } else if (cp < kTwo) {
-    char32_t x = cp - kOne;
-    *out++ = static_cast<char>(0xC0 + x / 255);
-    *out++ = static_cast<char>(1 + x % 255);
+// The identical level: each code point as its difference from a position
+// derived from the code point before (the middle of its block, or of the
+// whole script for Hiragana, CJK ideographs and Hangul; combining marks do
+// not move it), so that text of one
+// script takes about a byte per code point. The difference is written in a
+// prefix-free code whose byte order is numeric order (lead bytes: 0x02..0x1E
+// three bytes below -8224, 0x20..0x3F two bytes below -64, 0x40..0xBF one
+// byte, 0xC0..0xDF two bytes, 0xE0..0xF1 three bytes; no byte is 0). Two
+// keys meet at their first differing code point with the same position
+// behind them, so they order as the code points do.
+constexpr std::int32_t kOneByte = 64, kTwoBytes = kOneByte + 32 * 255, kThreeByteSpan = 255 * 255;
+
+char* AppendDifference(std::int32_t d, char* out) {
+  auto put = [&out](std::int32_t b) { *out++ = static_cast<char>(b); };
+  if (d >= -kOneByte && d < kOneByte) {
+    put(0x80 + d);
+  } else if (d >= kOneByte && d < kTwoBytes) {
+    put(0xC0 + (d - kOneByte) / 255), put(1 + (d - kOneByte) % 255);
+  } else if (d >= kTwoBytes) {
+    std::int32_t x = d - kTwoBytes;
+    put(0xE0 + x / kThreeByteSpan), put(1 + x / 255 % 255), put(1 + x % 255);
+  } else if (d >= -kTwoBytes) {
+    std::int32_t x = d + kTwoBytes;
+    put(0x20 + x / 255), put(1 + x % 255);
   } else {
-    char32_t x = cp - kTwo;
-    *out++ = static_cast<char>(0xE0 + x / (255 * 255));
-    *out++ = static_cast<char>(1 + x / 255 % 255);
-    *out++ = static_cast<char>(1 + x % 255);
+    std::int32_t x = d + kTwoBytes + 29 * kThreeByteSpan;
+    put(0x02 + x / kThreeByteSpan), put(1 + x / 255 % 255), put(1 + x % 255);
+  }
+  return out;
+}
+
+char32_t PositionAfter(char32_t cp) {
+  if (cp >= 0x3040 && cp < 0x30A0) return 0x3070;
+  if (cp >= 0x4E00 && cp < 0xA000) return 0x7711;
+  if (cp >= 0xAC00 && cp < 0xD7A4) return 0xC1D2;
+  return (cp & ~char32_t{0x7F}) + 0x40;
+}
+
+char* AppendCodePoints(const std::u32string& text, char* out) {
+  char32_t position = 0x60;
+  for (char32_t cp : text) {
+    out = AppendDifference(static_cast<std::int32_t>(cp) - static_cast<std::int32_t>(position), out);
+    // Combining marks leave the position with the letters they follow.
+    if (cp < 0x300 || cp >= 0x370) position = PositionAfter(cp);
   }
   return out;
 }
@@ -157,7 +197,7 @@ char* AppendLevel(const std::vector<Element>& elements, Field field, Code code, 
   for (Element e : elements) {
     std::uint16_t w = field(e);
     if (w == 0) continue;
-    std::uint16_t c = code(w);
+    std::uint16_t c = w == kCommonWeight ? 0 : code(w);
     if (c == 0) {
       ++run;
       continue;
@@ -201,8 +241,8 @@ int Compare(const CollationTables& tables, const std::u32string& a, const std::u
   if (a == b) return 0;
   Work& wa = WorkA();
   Work& wb = WorkB();
-  ToNfd(tables.Normalization(), a, wa.nfd);
-  ToNfd(tables.Normalization(), b, wb.nfd);
+  wa.marks = ToNfd(tables.Normalization(), a, wa.nfd);
+  wb.marks = ToNfd(tables.Normalization(), b, wb.nfd);
   MapNfd(tables, wa);
   MapNfd(tables, wb);
   if (int r = CompareLevel(wa.elements, wb.elements, kPrimary)) return r;
@@ -214,7 +254,7 @@ int Compare(const CollationTables& tables, const std::u32string& a, const std::u
 
 void BuildKey(const CollationTables& tables, const std::u32string& text, std::string& key) {
   Work& work = WorkA();
-  ToNfd(tables.Normalization(), text, work.nfd);
+  work.marks = ToNfd(tables.Normalization(), text, work.nfd);
   MapNfd(tables, work);
   // At most 3 primary and 2 + 2 lower-level bytes per element, 3 bytes per
   // code point and 3 separators.
@@ -234,7 +274,7 @@ void BuildKey(const CollationTables& tables, const std::u32string& text, std::st
   *out++ = '\x01';
   out = AppendLevel(work.elements, TertiaryOf, [&](std::uint16_t w) { return tables.TertiaryCode(w); }, out);
   *out++ = '\x01';
-  for (char32_t cp : work.nfd) out = AppendCodePoint(cp, out);
+  out = AppendCodePoints(work.nfd, out);
   key.resize(static_cast<std::size_t>(out - begin));
 }
 
@@ -266,7 +306,7 @@ std::uint32_t FirstPrimaryAt(const CollationTables& tables, const typename Codec
     p = after;
   }
   if (p != end && work.text.size() >= 16) return 0;
-  ToNfd(tables.Normalization(), work.text, work.nfd);
+  work.marks = ToNfd(tables.Normalization(), work.text, work.nfd);
   MapNfd(tables, work);
   for (Element e : work.elements)
     if (PrimaryOf(e)) return PrimaryOf(e);

@@ -25,7 +25,9 @@ int Compare(const CollationTables& tables, const std::u32string& a, const std::u
 
 // Replaces key with the sort key of text: primary weights, then the
 // secondary and tertiary weights with runs of the common weight compressed,
-// then the code points of the canonical decomposition; levels are separated by a 1 byte, and no byte is 0.
+// then the code points of the canonical decomposition, coded by difference
+// from their predecessors; levels are separated by a 1 byte, and no byte is
+// 0.
 void BuildKey(const CollationTables& tables, const std::u32string& text, std::string& key);
 
 // The same on UCS-2 and UTF-8 ranges, decoded as above into buffers of the
