@@ -367,6 +367,11 @@ std::uint32_t CollationTables::LonePrimary(char32_t cp) const {
   return (e & 0xFFFF) << 8;
 }
 
+std::uint32_t CollationTables::OwnPrimary(char32_t cp) const {
+  std::uint32_t e = Entry(cp);
+  return (e & kSingle) ? (e & 0xFFFF) << 8 : 0;
+}
+
 void CollationTables::AppendEntry(std::uint32_t entry, std::vector<Element>& out) const {
   if (entry & kSingle) {
     out.push_back(MakeElement(entry & 0xFFFF, 0, (entry >> 16 & 0xFF) << 8, (entry >> 24 & 0x3F) << 8));

@@ -87,6 +87,10 @@ class CollationTables {
   // The primary of cp when it is one element by itself, whatever follows
   // it: not changed by decomposition, starting no contraction. 0 otherwise.
   std::uint32_t LonePrimary(char32_t cp) const;
+  // The primary of cp's own single element (0 when it has none), for a cp
+  // the caller knows to stand alone: not changed by decomposition and
+  // followed by the beginning of another unit.
+  std::uint32_t OwnPrimary(char32_t cp) const;
 
   // Key bytes of a secondary or tertiary weight; 0 for the common weight.
   std::uint16_t SecondaryCode(std::uint16_t w) const { return secondary_codes_[w]; }

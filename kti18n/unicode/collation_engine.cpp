@@ -295,7 +295,11 @@ std::uint32_t FirstPrimaryAt(const CollationTables& tables, const typename Codec
   // code point alone.
   if (std::uint32_t primary = tables.LonePrimary(first)) return primary;
   char32_t next;
-  const typename Codec::Unit* after;
+  const typename Codec::Unit* after = p;
+  // So is one that starts contractions when what follows cannot continue
+  // them.
+  if (first == cp && (p == end || (Codec::Decode(after, end, next) && tables.BeginsUnitBeforeNfd(next))))
+    if (std::uint32_t primary = tables.OwnPrimary(cp)) return primary;
   Work& work = WorkA();
   work.text.assign(1, cp);
   while (p != end && work.text.size() < 16) {
