@@ -5,7 +5,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE      ?= cmake
 GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all build demo test sanitize bench clean locale-data tzdata
+.PHONY: all build demo test sanitize bench bench-collation clean locale-data collation-data tzdata
 
 all: build
 
@@ -47,6 +47,21 @@ tzdata:
 	  ( SUDO=$$( [ "$$(id -u)" -ne 0 ] && echo "sudo -n" ); \
 	    $$SUDO apt-get update -qq && $$SUDO apt-get install -y -qq tzdata ) || \
 	  echo "warning: tzdata is not installed; the zone database tests will skip"
+
+# Regenerates the collation tables from CLDR's root collation and tailorings
+# (Debian's unicode-cldr-core, which also ships the conformance test file).
+CLDR_UCA := /usr/share/unicode/cldr/common/uca
+collation-data:
+	@test -f $(CLDR_UCA)/allkeys_CLDR.txt -a -f $(CLDR_UCA)/CollationTest_CLDR_NON_IGNORABLE.txt || \
+	  (apt-get update && apt-get install -y unicode-cldr-core)
+	python3 tools/gen_collation_tables.py > kti18n/unicode/collation_tables.cpp.new
+	mv kti18n/unicode/collation_tables.cpp.new kti18n/unicode/collation_tables.cpp
+
+# The collation benchmark with its glibc peers, whose locales come from
+# Debian's locales-all.
+bench-collation: build
+	@locale -a 2>/dev/null | grep -qi '^sv_SE.utf8$$' || (apt-get update && apt-get install -y locales-all)
+	./$(BUILD)/bench/bench_collation
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD)
