@@ -145,8 +145,13 @@ class zvFormatTranslator::Reader {
 
   Outcome Color() {
     if (!m_tr.m_hasColours || At(m_i) != u'[') return Outcome::kNotMine;
-    const auto close = m_text.find(u']', m_i + 1);
-    if (close == ucs2string::npos || close == m_i + 1) return Outcome::kNotMine;
+    // Only a colour name may stand between the brackets: the "]" is looked
+    // for no further than the longest name, so a text full of "[" is still
+    // read in linear time.
+    const std::size_t limit = std::min<std::size_t>(m_n, std::size_t{m_i} + 2 + m_tr.m_longestColor);
+    std::size_t close = m_i + 1;
+    while (close < limit && At(static_cast<unsigned>(close)) != u']') ++close;
+    if (close >= limit || close == m_i + 1) return Outcome::kNotMine;
     const zvFmtTokens color = m_tr.MatchColor(m_text.data() + m_i + 1, m_text.data() + close);
     if (color == zvFmtTokens{}) return Outcome::kNotMine;
     if (!Flush()) return Outcome::kFailed;
