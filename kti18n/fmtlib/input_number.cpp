@@ -35,8 +35,14 @@ inline int DigitValue(const zv_ctype& ctype, unsigned short c) {
   return ctype.getdigit(c);
 }
 
+// Printable ASCII is never white space; everything else asks the tables.
+inline bool IsSpace(const zv_ctype& ctype, unsigned short c) {
+  if (c > 0x20 && c < 0x7F) return false;
+  return c != 0 && ctype.IsSpace(c);
+}
+
 inline const unsigned short* SkipSpace(const zv_ctype& ctype, const unsigned short* p) {
-  while (*p != 0 && ctype.IsSpace(*p)) ++p;
+  while (IsSpace(ctype, *p)) ++p;
   return p;
 }
 
