@@ -52,7 +52,7 @@ std::optional<int> BaseYear(const std::string& text) {
 std::unique_ptr<zvFmtPattern> PatternFor(const cli::Options& opts) {
   if (!opts.has("pattern")) {
     std::unique_ptr<zvFmtPattern> pattern(CreateDateFmtPattern());
-    pattern->push_back(static_cast<zvFmtTokens>(TK_DEF_FULL_DATE + *DefaultKind(opts.value("default"))));
+    pattern->push_back(static_cast<zvFmtTokens>(static_cast<int>(TK_DEF_FULL_DATE) + static_cast<int>(*DefaultKind(opts.value("default")))));
     return pattern;
   }
   const auto reader = cli::DialectChoice::From(opts, opts.value("dialect", "serial")).DateFormat();
