@@ -34,7 +34,8 @@ class Reader {
 
   const unsigned short* p;
 
-  bool IsSpace(unsigned short c) const { return c != 0 && m_ctype->IsSpace(c); }
+  // Printable ASCII is never white space; everything else asks the tables.
+  bool IsSpace(unsigned short c) const { return !(c > 0x20 && c < 0x7F) && c != 0 && m_ctype->IsSpace(c); }
   const unsigned short* SkipSpace(const unsigned short* q) const {
     while (IsSpace(*q)) ++q;
     return q;
@@ -98,7 +99,7 @@ class Reader {
         q = SkipSpace(q);
         continue;
       }
-      if (*q == 0 || Lower(*q) != Lower(*e)) return false;
+      if (*q == 0 || (*q != *e && Lower(*q) != Lower(*e))) return false;
       ++q;
       ++e;
     }
