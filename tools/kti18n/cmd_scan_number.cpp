@@ -66,6 +66,27 @@ int run(const cli::Args& args) {
   return status;
 }
 
+// Demo: the same typed texts read in two locales' conventions.
+void show_number_input() {
+  std::cout << "Reading typed numbers (text: value, characters read)\n";
+  const char* texts[] = {"  -1.234,5e2", "1234.5", "\xd9\xa4\xd9\xa2.5", "12abc", "1e309"};
+  for (const char* name : {"C", "de_DE"}) {
+    const auto locale = cli::resolve_locale(name);
+    const auto input = locale ? InputFor(*locale) : nullptr;
+    if (input == nullptr) continue;
+    std::cout << "  " << name << ':';
+    for (const char* text : texts) {
+      double value = 0;
+      int length = 0;
+      const bool ok = input->Scan(ucs2string(text).c_str(), value, length);
+      std::cout << "  '" << text << "' " << (ok ? Shortest(value) : std::string("error")) << ' ' << length;
+    }
+    std::cout << '\n';
+  }
+}
+
+cli::DemoSection demo(65, show_number_input);
+
 cli::Registration reg("scan-number", "read typed numbers the way a locale writes them", run);
 
 }  // namespace
