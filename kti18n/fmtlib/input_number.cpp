@@ -102,6 +102,10 @@ bool zvInputNumberImp::Scan(const unsigned short* text, double& value, int& leng
   m_notInteger = false;
   m_value = 0.0;
   m_negative = false;
+  if (text == nullptr) {  // no text holds no number
+    length = 0;
+    return false;
+  }
   const zv_ctype& ctype = m_settingsImp->GetCtype();
   const unsigned short* p = text;
   bool ok = true;

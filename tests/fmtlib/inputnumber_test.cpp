@@ -84,6 +84,10 @@ TEST_F(InputNumberTest, SignsSpacesAndSeparator) {
   EXPECT_READS("12abc", 12.0, 2);
   EXPECT_READS("1,234", 1.0, 1);  // grouping separators are never read
   EXPECT_READS("1.2.3", 1.2, 3);
+  Result none{true, 1.0, -1};
+  none.ok = input->Scan(nullptr, none.value, none.length);
+  EXPECT_FALSE(none.ok);
+  EXPECT_EQ(none.length, 0);
   Result negativeZero = Scan("-0");
   EXPECT_TRUE(negativeZero.ok);
   EXPECT_TRUE(std::signbit(negativeZero.value));
