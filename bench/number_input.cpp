@@ -8,7 +8,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <random>
 #include <string>
@@ -23,14 +25,27 @@ using namespace FmtLib;
 
 constexpr std::size_t kTexts = 1'000'000;
 
+// Both forms of each text lie end to end in one buffer each, 0-terminated,
+// so that every reader meets its text the same way in memory.
 struct Texts {
-  std::vector<std::string> bytes;
-  std::vector<std::u16string> units;
+  std::vector<char> bytes;
+  std::vector<unsigned short> units;
+  std::vector<std::uint32_t> start;  // of text i in both buffers
+  std::vector<std::uint32_t> size;
+
+  void Add(const char* text) {
+    start.push_back(static_cast<std::uint32_t>(bytes.size()));
+    size.push_back(static_cast<std::uint32_t>(std::strlen(text)));
+    for (const char* c = text;; ++c) {
+      bytes.push_back(*c);
+      units.push_back(static_cast<unsigned char>(*c));
+      if (*c == 0) break;
+    }
+  }
 };
 
 Texts Make(int kind) {
   Texts t;
-  t.bytes.reserve(kTexts);
   std::mt19937_64 rng(1000 + kind);
   char buffer[64];
   for (std::size_t i = 0; i < kTexts; ++i) {
@@ -51,9 +66,8 @@ Texts Make(int kind) {
                       static_cast<double>(rng() >> 11) * std::pow(2.0, static_cast<int>(rng() % 200) - 150));
         break;
     }
-    t.bytes.emplace_back(buffer);
+    t.Add(buffer);
   }
-  for (const std::string& s : t.bytes) t.units.emplace_back(s.begin(), s.end());
   return t;
 }
 
@@ -83,8 +97,7 @@ void BM_InputNumberScan(benchmark::State& state) {
   for (auto _ : state) {
     double v = 0;
     int length = 0;
-    const auto* text = reinterpret_cast<const unsigned short*>(texts.units[i].c_str());
-    benchmark::DoNotOptimize(input->Scan(text, v, length));
+    benchmark::DoNotOptimize(input->Scan(&texts.units[texts.start[i]], v, length));
     benchmark::DoNotOptimize(v);
     if (++i == kTexts) i = 0;
   }
@@ -96,7 +109,7 @@ void BM_Strtod(benchmark::State& state) {
   std::size_t i = 0;
   for (auto _ : state) {
     char* end = nullptr;
-    benchmark::DoNotOptimize(std::strtod(texts.bytes[i].c_str(), &end));
+    benchmark::DoNotOptimize(std::strtod(&texts.bytes[texts.start[i]], &end));
     benchmark::DoNotOptimize(end);
     if (++i == kTexts) i = 0;
   }
@@ -108,8 +121,8 @@ void BM_FromChars(benchmark::State& state) {
   std::size_t i = 0;
   for (auto _ : state) {
     double v = 0;
-    const std::string& s = texts.bytes[i];
-    benchmark::DoNotOptimize(std::from_chars(s.data(), s.data() + s.size(), v));
+    const char* s = &texts.bytes[texts.start[i]];
+    benchmark::DoNotOptimize(std::from_chars(s, s + texts.size[i], v));
     benchmark::DoNotOptimize(v);
     if (++i == kTexts) i = 0;
   }
