@@ -110,26 +110,10 @@ void zvCalendarTime::applyFields(const zvFields& fields) const {
 
 // ---- Reading ---------------------------------------------------------------
 
-std::int32_t zvCalendarTime::get(const zvField& field) const {
-  // Fast path: a calendar time always holds computed fields, so the read
-  // cannot fail; the guard runs only when the engine reports otherwise.
-  EngineStatus status = ENG_OK;
-  const std::int32_t value = calendar_->get(engineField(field.number()), status);
-  if (eng_success(status)) return value;
-  std::int32_t guardedValue = 0;
-  guarded("get (zvField)",
-          [&](EngineStatus& s) { guardedValue = calendar_->get(engineField(field.number()), s); });
-  return guardedValue;
-}
-
-std::int32_t zvCalendarTime::get(const zvROField& field) const {
-  EngineStatus status = ENG_OK;
-  const std::int32_t value = calendar_->get(engineField(field.number()), status);
-  if (eng_success(status)) return value;
-  std::int32_t guardedValue = 0;
-  guarded("get (zvROField)",
-          [&](EngineStatus& s) { guardedValue = calendar_->get(engineField(field.number()), s); });
-  return guardedValue;
+std::int32_t zvCalendarTime::guardedGet(int number, const char* message) const {
+  std::int32_t value = 0;
+  guarded(message, [&](EngineStatus& s) { value = calendar_->get(engineField(number), s); });
+  return value;
 }
 
 zvCalendarTime::FieldRef zvCalendarTime::operator[](const zvField& field) { return FieldRef(*this, field); }
@@ -208,8 +192,17 @@ zvCalendarTime& zvCalendarTime::set(const zvField& field, std::int32_t value) {
   return set(zvFields().set(field, value));
 }
 
+// The engine validates every field that holds a value, also those it merely
+// computed from the previous instant. A computed Day_of_year never decides
+// the date here (Month and Day_of_month, computed at the same time, take
+// precedence), yet day 366 of a leap year would make any change to a
+// non-leap year fail, 31 December included. It is therefore dropped unless
+// the caller sets it.
 zvCalendarTime& zvCalendarTime::set(const zvFields& fields) {
-  guarded(kSet, [&](EngineStatus&) { applyFields(fields); });
+  guarded(kSet, [&](EngineStatus&) {
+    if (!fields.contains(Day_of_year)) calendar_->clear(Calendar::Day_of_year);
+    applyFields(fields);
+  });
   return *this;
 }
 

@@ -71,8 +71,18 @@ class zvCalendarTime {
   zvCalendarTime& reset(const zvFields& fields);
 
   // ---- Reading -------------------------------------------------------------
-  std::int32_t get(const zvField& field) const;
-  std::int32_t get(const zvROField& field) const;
+  // Inline: a calendar time always holds computed fields, so a read is an
+  // array access; the guard runs only if the engine reports a failure.
+  std::int32_t get(const zvField& field) const {
+    EngineStatus status = ENG_OK;
+    const std::int32_t value = calendar_->get(engineField(field.number()), status);
+    return eng_success(status) ? value : guardedGet(field.number(), "get (zvField)");
+  }
+  std::int32_t get(const zvROField& field) const {
+    EngineStatus status = ENG_OK;
+    const std::int32_t value = calendar_->get(engineField(field.number()), status);
+    return eng_success(status) ? value : guardedGet(field.number(), "get (zvROField)");
+  }
   std::int32_t operator[](const zvField& field) const { return get(field); }
   std::int32_t operator[](const zvROField& field) const { return get(field); }
   FieldRef operator[](const zvField& field);
@@ -166,6 +176,7 @@ class zvCalendarTime {
   template <class Change>
   void guarded(const char* message, Change&& change) const;
   void applyFields(const zvFields& fields) const;
+  std::int32_t guardedGet(int number, const char* message) const;
   double instant() const;
   static Calendar::EDateFields engineField(int number) { return static_cast<Calendar::EDateFields>(number); }
 

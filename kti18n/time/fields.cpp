@@ -22,23 +22,6 @@ const char* fieldName(int number) {
 
 std::ostream& operator<<(std::ostream& os, const zvField& field) { return os << fieldName(field.number()); }
 
-zvFields& zvFields::set(const zvField& field, std::int32_t value) {
-  entries_[field.number()] = Entry{false, value};
-  present_ |= 1u << field.number();
-  return *this;
-}
-
-zvFields& zvFields::clear(const zvField& field) {
-  entries_[field.number()] = Entry{true, 0};
-  present_ |= 1u << field.number();
-  return *this;
-}
-
-zvFields& zvFields::erase(const zvField& field) {
-  present_ &= ~(1u << field.number());
-  return *this;
-}
-
 int zvFields::size() const { return __builtin_popcount(present_); }
 
 void zvFields::print(std::ostream& os) const {

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <iosfwd>
 
+#include "kti18n/base/exception.h"
+
 namespace TimeLib {
 
 class zvField {
@@ -48,10 +50,19 @@ class zvROField {
   int number_;
 };
 
-// Only the library makes fields.
+// Fields by number, for code that walks all of them. Only numbers that name
+// a field of the right kind are accepted (15 and 16 are the read-only ones);
+// any other throws ZVException 0x80041128, so that no field object can
+// index outside the 19 fields.
 struct FieldMaker {
-  static constexpr zvField field(int number) { return zvField(number); }
-  static constexpr zvROField readOnly(int number) { return zvROField(number); }
+  static constexpr zvField field(int number) {
+    if (number < 0 || number > 18 || number == 15 || number == 16) throw ZVException(ZV_E_OUT_OF_RANGE);
+    return zvField(number);
+  }
+  static constexpr zvROField readOnly(int number) {
+    if (number != 15 && number != 16) throw ZVException(ZV_E_OUT_OF_RANGE);
+    return zvROField(number);
+  }
 };
 
 // The field objects. They are compile-time constants, so that they can be
@@ -98,10 +109,21 @@ class zvFields {
 
   zvFields() = default;
 
-  zvFields& set(const zvField& field, std::int32_t value);
-  zvFields& clear(const zvField& field);
+  zvFields& set(const zvField& field, std::int32_t value) {
+    entries_[field.number()] = Entry{false, value};
+    present_ |= 1u << field.number();
+    return *this;
+  }
+  zvFields& clear(const zvField& field) {
+    entries_[field.number()] = Entry{true, 0};
+    present_ |= 1u << field.number();
+    return *this;
+  }
   // Drops the request for field, if any.
-  zvFields& erase(const zvField& field);
+  zvFields& erase(const zvField& field) {
+    present_ &= ~(1u << field.number());
+    return *this;
+  }
 
   bool empty() const { return present_ == 0; }
   int size() const;

@@ -39,10 +39,7 @@ zvDuration& zvDuration::operator/=(double divisor) {
   return *this;
 }
 
-double operator/(const zvDuration& a, const zvDuration& b) {
-  if (b.ms_ == 0.0) throw IncorrectData(kDivideByZeroDuration);
-  return a.ms_ / b.ms_;
-}
+void zvDuration::throwDivisionByZero() { throw IncorrectData(kDivideByZeroDuration); }
 
 // The remainder keeps the sign of this because trunc rounds towards zero.
 // A zero divisor would turn this into NaN, so it is refused like a division.

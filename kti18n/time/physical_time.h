@@ -47,7 +47,11 @@ class zvDuration {
   // quotient = this / d (not truncated); this -= quotient x d.
   zvDuration& chop(const zvDuration& d, double& quotient);
 
-  friend double operator/(const zvDuration& a, const zvDuration& b);
+  // The ratio. A zero divisor throws IncorrectData "Duration / Duration::Zero".
+  friend double operator/(const zvDuration& a, const zvDuration& b) {
+    if (b.ms_ == 0.0) throwDivisionByZero();
+    return a.ms_ / b.ms_;
+  }
   friend bool operator==(const zvDuration& a, const zvDuration& b) { return !(a.ms_ < b.ms_) && !(a.ms_ > b.ms_); }
   friend bool operator<(const zvDuration& a, const zvDuration& b) { return !(a.ms_ >= b.ms_); }
   friend bool operator!=(const zvDuration& a, const zvDuration& b) { return !(a == b); }
@@ -68,6 +72,7 @@ class zvDuration {
  private:
   friend class zvPhysicalTime;
   constexpr explicit zvDuration(double ms) : ms_(ms) {}
+  [[noreturn]] static void throwDivisionByZero();
 
   double ms_ = 0.0;
 };

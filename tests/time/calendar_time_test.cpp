@@ -106,7 +106,8 @@ TEST(CalendarTime, CopiesAreIndependent) {
   b.add(Year, 1);
   EXPECT_EQ(a.year(), 2004);
   EXPECT_EQ(b.year(), 2005);
-  a = a;  // self-assignment keeps the value
+  const zvCalendarTime& self = a;
+  a = self;  // self-assignment keeps the value
   EXPECT_EQ(a.day_of_month(), 1);
 }
 
@@ -174,6 +175,19 @@ TEST(CalendarTime, FailingChangesLeaveNoTrace) {
   // The same fields after the failures as a fresh calendar time holds.
   EXPECT_EQ(snapshot(leap), snapshot(utcDate(2004, 2, 29)));
   EXPECT_NO_THROW(leap.clear(Hour_of_day));
+}
+
+TEST(CalendarTime, ChangesToAnotherYearKeepTheDay) {
+  // Day 366 of 2004 must not stand in the way of 31 December 2005.
+  zvCalendarTime t = utcDate(2004, 12, 31, 12);
+  t.set(Year, 2005);
+  EXPECT_EQ(printed(t), "2005/12/31::12:0:0");
+  EXPECT_EQ(t.day_of_year(), 365);
+  t.set(zvFields().set(Year, 2004).set(Month, 1).set(Day_of_month, 29));
+  EXPECT_EQ(printed(t), "2004/2/29::12:0:0");
+  EXPECT_THROW(t.set(Year, 2005), IncorrectData);  // 29 February 2005 does not exist
+  t.set(Day_of_year, 366);
+  EXPECT_EQ(printed(t), "2004/12/31::12:0:0");
 }
 
 TEST(CalendarTime, DiffMovesTheCalendarTime) {
@@ -246,6 +260,10 @@ TEST(Fields, NamesAndNumbers) {
   EXPECT_EQ(Dst_offset.number(), 16);
   EXPECT_EQ(Year_woy.number(), 17);
   EXPECT_STREQ(fieldName(15), "Unknown");
+  EXPECT_THROW(FieldMaker::field(19), ZVException);
+  EXPECT_THROW(FieldMaker::field(-1), ZVException);
+  EXPECT_THROW(FieldMaker::field(Zone_offset.number()), ZVException);  // read-only
+  EXPECT_THROW(FieldMaker::readOnly(Year.number()), ZVException);
   EXPECT_TRUE(Month < Day_of_month && Hour != Hour_of_day && Second >= Minute);
 }
 

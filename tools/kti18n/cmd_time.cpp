@@ -7,6 +7,7 @@
 #include "instant_option.h"
 #include "kti18n/time/calendar_time.h"
 #include "kti18n/time/clock.h"
+#include "kti18n/time/predefined_zones.h"
 
 namespace {
 
@@ -62,6 +63,30 @@ int run(const cli::Args& args) {
   }
   return 0;
 }
+
+// The demo: a calendar time moved by fields, a refused change, and the
+// default zone of an offset.
+void show_time() {
+  std::cout << "Time library\n";
+  zvCalendarTime time(zvFields().set(Year, 2004).set(Month, 0).set(Day_of_month, 31).set(Hour_of_day, 9),
+                      PredefinedTimeZones::timeBelt().find("Europe/Paris"_u2), zvCalendar::gregorian());
+  std::cout << "  31 January 2004, 9:00 in Paris:    " << time << '\n';
+  time.add(Month, 1);
+  std::cout << "  one month later (day pinned):      " << time << '\n';
+  try {
+    time.set(Day_of_month, 30);
+  } catch (const IncorrectData& e) {
+    std::cout << "  setting day 30 of February:        " << e << ", still " << time << '\n';
+  }
+  const zvCalendarTime tokyo(time.physicalTime(), PredefinedTimeZones::timeBelt().find("Asia/Tokyo"_u2),
+                             zvCalendar::gregorian());
+  std::cout << "  the same instant in Tokyo:         " << tokyo << (tokyo == time ? " (equal)" : "") << '\n';
+  ucs2string id;
+  PredefinedTimeZones::DefaultTZFromOffset(19800, id);
+  std::cout << "  the default zone of UTC+5:30:      " << id << '\n';
+}
+
+cli::DemoSection time_section(45, show_time);
 
 cli::Registration reg("time",
                       "[--zone ID|host|utc] [--calendar gregorian] INSTANT|now: a calendar time and its fields", run);

@@ -2,7 +2,6 @@
 // IDs of the host's tz database.
 #include <charconv>
 #include <iostream>
-#include <memory>
 #include <string>
 
 #include "cli.h"
@@ -13,13 +12,14 @@ namespace {
 
 using namespace TimeLib;
 
-// ID, tab, raw offset in ms, tab, "dst" or "-": one line per predefined zone.
+// ID, tab, raw offset in ms, tab, "dst" or "-": one line per predefined zone,
+// as its rule record gives them (the listing does not change with the host's
+// tz database).
 int listZones() {
   std::string out;
   for (const ucs2string& id : PredefinedTimeZones::timeBelt().list()) {
-    const std::unique_ptr<TimeZone> zone(PredefinedTimeZones::timeBelt().find(id).impl());
-    out += id.to_utf8() + '\t' + std::to_string(zone->getRawOffset()) + '\t' +
-           (zone->useDaylightTime() ? "dst" : "-") + '\n';
+    const PredefinedZoneRule& rule = *findZoneRule(id);
+    out += id.to_utf8() + '\t' + std::to_string(rule.rawOffset) + '\t' + (rule.hasDaylight ? "dst" : "-") + '\n';
   }
   std::cout << out;
   return 0;
