@@ -6,6 +6,7 @@
 #include <string>
 
 #include "kti18n/base/exception.h"
+#include "kti18n/calendar/simple_time_zone.h"
 #include "kti18n/calendar/zone_database.h"
 #include "kti18n/fmtlib/imperial_periods.h"
 #include "kti18n/fmtlib/string_format.h"
@@ -44,30 +45,47 @@ class zvDateFormatImp::Writer {
         m_settings(*format.m_settingsImp),
         m_names(m_settings.GetCtime()),
         m_digits(m_settings.GetDigits()),
+        m_cache(format.m_names),
         m_out(format.m_result),
         m_work(format.m_work) {}
+  Writer(const Writer&) = delete;
+  Writer& operator=(const Writer&) = delete;
 
-  void Write(const Step& step) {
+  // Moves the staged units to the result.
+  void Flush() {
+    m_out.append(m_stage, m_staged);
+    m_staged = 0;
+  }
+
+  // One loop over every step: the switch runs in one frame rather than in a
+  // call per token.
+  void Run(const std::vector<Step>& steps) {
+    for (const Step& step : steps) Write(step);
+    Flush();
+  }
+
+ private:
+  [[gnu::always_inline]] void Write(const Step& step) {
     switch (step.token) {
-      case TK_LITERAL: m_out.append(step.text, step.length); break;
+      case TK_LITERAL: Units(step.text, step.length); break;
       case TK_ERROR: Ascii("#FORMAT"); break;
       case TK_AMPM:
       case TK_AMPM_UPPER:
       case TK_AMPM_LOWER:
       case TK_AMPM_CAP:
-        Name(m_settings.AmPm(Field(Am_pm) == 0 ? 0 : 1), CaseOf(step.token, TK_AMPM));
+        Name(m_cache.amPm[Field(Am_pm) == 0 ? 0 : 1], CaseOf(step.token, TK_AMPM));
         break;
       case TK_MONTH_NAME:
       case TK_MONTH_NAME_UPPER:
       case TK_MONTH_NAME_LOWER:
       case TK_MONTH_NAME_CAP:
-        Name(m_names.GetNameOfMonth(Field(Month) + 1), CaseOf(step.token, TK_MONTH_NAME));
+        Name(m_cache.months[MonthIndex()], CaseOf(step.token, TK_MONTH_NAME));
         break;
       case TK_ABB_MONTH_NAME:
       case TK_ABB_MONTH_NAME_UPPER:
       case TK_ABB_MONTH_NAME_LOWER:
       case TK_ABB_MONTH_NAME_CAP:
-        Name(m_names.GetShortNameOfMonth(Field(Month) + 1), CaseOf(step.token, TK_ABB_MONTH_NAME));
+        Name(m_cache.shortMonths[MonthIndex()], CaseOf(step.token, TK_ABB_MONTH_NAME));
         break;
       case TK_HOUR_00_23: Number(Field(Hour_of_day), 2); break;
       case TK_HOUR_0_23: Number(Field(Hour_of_day), 1); break;
@@ -91,7 +109,7 @@ class zvDateFormatImp::Writer {
       case TK_JP_IMP_YEAR_0:
         if (Imperial()) {
           Text(m_period->name);
-          m_out.append(u' ');
+          Unit(u' ');
           Number(m_periodYear, 1);
         }
         break;
@@ -101,7 +119,7 @@ class zvDateFormatImp::Writer {
         break;
       case TK_JP_IMP_YEAR_ENG:
         if (Imperial()) {
-          m_out.append(m_period->initial);
+          Unit(m_period->initial);
           Number(m_periodYear, 1);
         }
         break;
@@ -115,13 +133,13 @@ class zvDateFormatImp::Writer {
       case TK_DAY_NAME_UPPER:
       case TK_DAY_NAME_LOWER:
       case TK_DAY_NAME_CAP:
-        Name(m_names.GetNameOfDay(DayNameIndex()), CaseOf(step.token, TK_DAY_NAME));
+        Name(m_cache.days[DayNameIndex()], CaseOf(step.token, TK_DAY_NAME));
         break;
       case TK_ABB_DAY_NAME:
       case TK_ABB_DAY_NAME_UPPER:
       case TK_ABB_DAY_NAME_LOWER:
       case TK_ABB_DAY_NAME_CAP:
-        Name(m_names.GetShortNameOfDay(DayNameIndex()), CaseOf(step.token, TK_ABB_DAY_NAME));
+        Name(m_cache.shortDays[DayNameIndex()], CaseOf(step.token, TK_ABB_DAY_NAME));
         break;
       case TK_MONTH_DAY_00: Number(Field(Day_of_month), 2); break;
       case TK_MONTH_DAY_0: Number(Field(Day_of_month), 1); break;
@@ -143,20 +161,43 @@ class zvDateFormatImp::Writer {
     }
   }
 
- private:
   std::int32_t Field(const zvField& field) const { return m_time.get(field); }
 
   static std::int32_t TwelveForZero(std::int32_t hour) { return hour == 0 ? 12 : hour; }
   static std::int32_t TwentyFourForZero(std::int32_t hour) { return hour == 0 ? 24 : hour; }
 
-  // The name arrays start on Monday; the calendar numbers Sunday 1.
-  int DayNameIndex() const { return (Field(Day_of_week) + 5) % 7; }
+  // The name arrays start on Monday; the calendar numbers Sunday 1. Both
+  // indices are kept inside their arrays whatever the engine says.
+  int DayNameIndex() const { return static_cast<int>((static_cast<unsigned>(Field(Day_of_week)) + 5u) % 7u); }
+  int MonthIndex() const { return static_cast<int>(static_cast<unsigned>(Field(Month)) % 12u); }
 
-  void Ascii(const char* text) {
-    while (*text != 0) m_out.append(static_cast<unsigned short>(*text++));
+  // Output is staged in a small local buffer and moved to the result in
+  // large pieces: appending unit by unit to the formatter costs a capacity
+  // check and a terminator per unit.
+  void Unit(unsigned short u) {
+    if (m_staged == kStageUnits) Flush();
+    m_stage[m_staged++] = u;
   }
 
-  void Text(const unsigned short* text) { m_out.append(text, LengthOf(text)); }
+  void Units(const unsigned short* s, unsigned n) {
+    if (n > kStageUnits - m_staged) {
+      Flush();
+      if (n > kStageUnits) {
+        m_out.append(s, n);
+        return;
+      }
+    }
+    // Literals and names are mostly a few units: a plain loop beats a call.
+    unsigned short* out = m_stage + m_staged;
+    for (unsigned i = 0; i < n; ++i) out[i] = s[i];
+    m_staged += n;
+  }
+
+  void Ascii(const char* text) {
+    while (*text != 0) Unit(static_cast<unsigned short>(*text++));
+  }
+
+  void Text(const unsigned short* text) { Units(text, LengthOf(text)); }
 
   // The absolute value in the locale's digits, left-padded with its zero
   // digit to width; no sign.
@@ -168,16 +209,17 @@ class zvDateFormatImp::Writer {
       digits[n++] = m_digits[magnitude % 10];
       magnitude /= 10;
     } while (magnitude != 0);
-    if (n < width) m_out.append(static_cast<unsigned>(width - n), m_digits[0]);
-    while (n > 0) m_out.append(digits[--n]);
+    for (int pad = width - n; pad > 0; --pad) Unit(m_digits[0]);
+    while (n > 0) Unit(digits[--n]);
   }
 
   // Upper and lower case map every character; capitalised maps only the
   // first and leaves the rest as the locale writes it.
-  void Name(const unsigned short* name, Case form) {
-    const unsigned length = LengthOf(name);
+  void Name(const zvDateFormatImp::Name& text, Case form) {
+    const unsigned short* name = text.text;
+    const unsigned length = text.length;
     if (form == Case::kAsIs || length == 0) {
-      m_out.append(name, length);
+      Units(name, length);
       return;
     }
     m_work.assign(name, length);
@@ -189,31 +231,35 @@ class zvDateFormatImp::Writer {
       ctype.tolower(first, first + length);
     else
       first[0] = ctype.toupper(first[0]);
-    m_out.append(m_work);
+    Units(m_work.data(), m_work.length());
   }
 
   // The zone's abbreviation in force when the zone has one, else the offset
   // in force as GMT+hh:mm ("GMT" when it is zero).
   void Zone() {
-    const double instant = (m_time.physicalTime() - zvPhysicalTime::Epoch) / zvDuration::Millisecond;
-    const std::string abbreviation = eng_tzdb::abbreviationAt(m_time.time_zone(), instant);
-    if (!abbreviation.empty()) {
-      Ascii(abbreviation.c_str());
-      return;
+    const TimeZone& zone = m_time.time_zone();
+    // Rule zones carry no abbreviations: only other zones need the instant.
+    if (zone.getDynamicClassId() != SimpleTimeZone::getStaticClassId()) {
+      const double instant = (m_time.physicalTime() - zvPhysicalTime::Epoch) / zvDuration::Millisecond;
+      const std::string abbreviation = eng_tzdb::abbreviationAt(zone, instant);
+      if (!abbreviation.empty()) {
+        Ascii(abbreviation.c_str());
+        return;
+      }
     }
     const std::int64_t offset = static_cast<std::int64_t>(m_time.get(Zone_offset)) + m_time.get(Dst_offset);
     Ascii("GMT");
     if (offset == 0) return;
     const std::int64_t minutes = std::llabs(offset) / 60000;
-    m_out.append(offset < 0 ? u'-' : u'+');
+    Unit(offset < 0 ? u'-' : u'+');
     AsciiNumber(minutes / 60);
-    m_out.append(u':');
+    Unit(u':');
     AsciiNumber(minutes % 60);
   }
 
   void AsciiNumber(std::int64_t twoDigits) {
-    m_out.append(static_cast<unsigned short>(u'0' + twoDigits / 10 % 10));
-    m_out.append(static_cast<unsigned short>(u'0' + twoDigits % 10));
+    Unit(static_cast<unsigned short>(u'0' + twoDigits / 10 % 10));
+    Unit(static_cast<unsigned short>(u'0' + twoDigits % 10));
   }
 
   // Finds the imperial period once per call; false before 1870.
@@ -231,8 +277,12 @@ class zvDateFormatImp::Writer {
   const zvSettingsImp& m_settings;
   const zv_ctime& m_names;
   const unsigned short* m_digits;
+  const Names& m_cache;
   ucs2string_formatter& m_out;
   ucs2string_formatter& m_work;
+  static constexpr unsigned kStageUnits = 128;
+  unsigned short m_stage[kStageUnits];
+  unsigned m_staged = 0;
   bool m_periodComputed = false;
   const zvImperialPeriod* m_period = nullptr;
   std::int32_t m_periodYear = 0;
@@ -245,6 +295,21 @@ zvDateFormatImp::zvDateFormatImp(const izv_ptr<zvSettings>& settings)
   if (!m_settings) throw ZVException(ZV_E_INVALID_DATA);
   if (!m_pattern) throw ZVException(ZV_E_OUTOFMEMORY);
   m_settingsImp = m_settings->GetImp();
+  ReadNames();
+}
+
+void zvDateFormatImp::ReadNames() {
+  const zv_ctime& names = m_settingsImp->GetCtime();
+  const auto name = [](const unsigned short* text) { return Name{text, LengthOf(text)}; };
+  for (int m = 0; m < 12; ++m) {
+    m_names.months[m] = name(names.GetNameOfMonth(m + 1));
+    m_names.shortMonths[m] = name(names.GetShortNameOfMonth(m + 1));
+  }
+  for (int d = 0; d < 7; ++d) {
+    m_names.days[d] = name(names.GetNameOfDay(d));
+    m_names.shortDays[d] = name(names.GetShortNameOfDay(d));
+  }
+  for (int i = 0; i < 2; ++i) m_names.amPm[i] = name(m_settingsImp->AmPm(i));
 }
 
 zvDateFormatImp::~zvDateFormatImp() = default;
@@ -259,7 +324,7 @@ bool zvDateFormatImp::Format(const zvCalendarTime& time) {
   m_result.clear();
   m_resultColor = m_sectionColor;
   Writer writer(*this, time);
-  for (const Step& step : m_steps) writer.Write(step);
+  writer.Run(m_steps);
   return true;
 }
 

@@ -49,6 +49,15 @@ class zvDateFormatImp final : public zvDateFormat {
     unsigned length;
   };
 
+  // A name of the calendar-names facet with its length, looked up once.
+  struct Name {
+    const unsigned short* text;
+    unsigned length;
+  };
+  struct Names {
+    Name months[12], shortMonths[12], days[7], shortDays[7], amPm[2];
+  };
+
   izv_ptr<zvSettings> m_settings;
   const zvSettingsImp* m_settingsImp;
   ucs2string_formatter m_result;
@@ -59,8 +68,10 @@ class zvDateFormatImp final : public zvDateFormat {
   int m_sectionColor = 0;
   int m_textColor = 0;
   std::vector<Step> m_steps;
+  Names m_names;
 
   zvStatus BuildFromDefault(int kind);
+  void ReadNames();
   void ReplacePattern(std::unique_ptr<zvFmtPattern> pattern);
 };
 

@@ -4,6 +4,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <limits>
 #include <sstream>
 
 #include "kti18n/base/exception.h"
@@ -94,7 +95,7 @@ TEST(DateTime, RejectsInvalidInputAndKeepsTheValue) {
   EXPECT_EQ(value.Set(t), ZV_E_INVALID_DATA);
   EXPECT_EQ(static_cast<double>(value), before);
 
-  EXPECT_THROW(zv_date_time(std::numeric_limits<double>::quiet_NaN()), ZVException);
+  EXPECT_THROW(zv_date_time{std::numeric_limits<double>::quiet_NaN()}, ZVException);
   EXPECT_THROW(zv_date_time(-2400000.6), ZVException);
   EXPECT_THROW(zv_date_time(11288960.0), ZVException);
   try {

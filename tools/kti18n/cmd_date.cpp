@@ -13,11 +13,14 @@
 #include "format_dialects.h"
 #include "instant_option.h"
 #include "locale_option.h"
+#include "kti18n/base/exception.h"
 #include "kti18n/fmtlib/date_format.h"
 #include "kti18n/fmtlib/predefined_dictionaries.h"
+#include "kti18n/fmtlib/string_format.h"
 #include "kti18n/time/clock.h"
 #include "kti18n/time/date_time.h"
 #include "kti18n/time/halcyon_calendar.h"
+#include "kti18n/time/predefined_zones.h"
 
 namespace {
 
@@ -111,9 +114,9 @@ int run(const cli::Args& args) {
   const cli::Options opts(args,
                           {"locale", "zone", "calendar", "dialect", "language", "country", "code", "pattern", "default"},
                           {"serial"});
-  if (!opts.ok()) return cli::usage_error(opts.error() + "\n" + kUsage);
+  if (!opts.ok()) return cli::usage_error(opts.error() + " (" + kUsage + ")");
   if (opts.has("pattern") == opts.has("default"))
-    return cli::usage_error(std::string("give one of --pattern and --default\n") + kUsage);
+    return cli::usage_error(std::string("give one of --pattern and --default (") + kUsage + ")");
   if (opts.has("default") && !DefaultKind(opts.value("default")))
     return cli::usage_error("unknown default format '" + opts.value("default") + "'");
   if (!cli::DialectChoice::Known(opts.value("dialect", "serial")))
@@ -121,7 +124,7 @@ int run(const cli::Args& args) {
   const std::string calendarName = opts.value("calendar", "gregorian");
   if (calendarName != "gregorian" && calendarName != "halcyon")
     return cli::usage_error("unknown calendar '" + calendarName + "' (gregorian or halcyon)");
-  if (opts.positional().empty()) return cli::usage_error(std::string("no instant to format\n") + kUsage);
+  if (opts.positional().empty()) return cli::usage_error(std::string("no instant to format (") + kUsage + ")");
   const zvCalendar& calendar = calendarName == "halcyon" ? zvHalcyonCalendar::calendar() : zvCalendar::gregorian();
   const zvTimeZone* zone = cli::zone_option(opts.value("zone", "utc"));
   if (zone == nullptr) return cli::kUsageError;
@@ -161,6 +164,54 @@ int run(const cli::Args& args) {
   }
   return 0;
 }
+
+// The demo: one instant in six locales through their full date-time and
+// short date formats, the imperial period of a Japanese date, and the
+// historical date-time value across the 1582 reform.
+void show_dates() {
+  std::cout << "Date formats (2019-05-01 09:30 UTC, in Paris)\n";
+  const zvPhysicalTime instant = zvPhysicalTime::Epoch + zvDuration::Millisecond * 1556703000000.0;
+  const zvTimeZone& paris = PredefinedTimeZones::timeBelt().find(ucs2string("Europe/Paris"));
+  const zvCalendarTime time(instant, paris, zvCalendar::gregorian());
+  for (const char* name : {"en_US", "fr_FR", "de_DE", "ja_JP", "ar_EG", "ru_RU"}) {
+    std::optional<zv_locale> locale;
+    try {
+      locale.emplace(name);
+    } catch (const ZVException&) {
+      continue;
+    }
+    izv_ptr<zvSettings> settings = SettingsFor(*locale);
+    std::cout << "  " << name;
+    for (fmtLibDefaultFormats kind : {FULL_DATE_TIME, SHORT_DATE}) {
+      zvDateFormat* raw = nullptr;
+      if (CreateDefaultDateFormat(settings, kind, raw) != 0) continue;
+      std::unique_ptr<zvDateFormat> format(raw);
+      format->Format(time);
+      std::cout << " | " << ucs2string(format->c_str());
+    }
+    std::cout << '\n';
+  }
+  izv_ptr<zvSettings> japanese = SettingsFor(zv_locale("ja_JP"));
+  std::unique_ptr<zvStringFormat> serial(CreateSerialStringFormatDate());
+  zvFmtPattern* pattern = nullptr;
+  serial->Parse(ucs2string("T[ip]T[jy]L[年]T[M]L[月]T[d]L[日 (]T[iyg]L[)]"), pattern);
+  std::unique_ptr<zvFmtPattern> owned(pattern);
+  zvDateFormat* raw = nullptr;
+  if (CreateDateFormat(japanese, owned.get(), raw) == 0) {
+    std::unique_ptr<zvDateFormat> format(raw);
+    format->Format(time);
+    std::cout << "  imperial period: " << ucs2string(format->c_str()) << '\n';
+  }
+  const ucs2string print("%A %e %B %Y, day %j of the year");
+  for (int day : {4, 15}) {
+    const zv_date_time value(1582, 10, day, 12, 0, 0, 0);
+    ucs2string text;
+    value.Print(text, print.c_str(), zv_locale::classic());
+    std::cout << "  zv_date_time " << text << ", JD " << static_cast<long>(value.JulianDate()) << '\n';
+  }
+}
+
+cli::DemoSection dates_section(65, show_dates);
 
 cli::Registration reg("date", "format instants through a date pattern or a locale default date format", run);
 
