@@ -114,7 +114,12 @@ TimeZone* makeRuleZone(const PredefinedZoneRule& rule, const ucs2string& id) {
 TimeZone* createPredefinedZone(const ucs2string& id) {
   const PredefinedZoneRule* rule = findZoneRule(id);
   if (rule == nullptr) return nullptr;
-  if (TimeZone* historical = eng_tzdb::createZone(id)) return historical;
+  if (TimeZone* historical = eng_tzdb::createZone(id)) {
+    // The zone answers to the name it was asked by, also where the database
+    // files the ID as a link to another zone.
+    historical->setID(id);
+    return historical;
+  }
   return makeRuleZone(*rule, id);
 }
 

@@ -15,6 +15,7 @@
 #include "locale_option.h"
 #include "kti18n/base/exception.h"
 #include "kti18n/fmtlib/date_format.h"
+#include "kti18n/fmtlib/excel_string_format.h"
 #include "kti18n/fmtlib/predefined_dictionaries.h"
 #include "kti18n/fmtlib/string_format.h"
 #include "kti18n/time/clock.h"
@@ -32,7 +33,7 @@ ClockInitExit clockGuard;
 
 constexpr const char* kUsage =
     "usage: kti18n date [--locale NAME] [--zone ID|host|utc] [--calendar gregorian|halcyon] "
-    "[--dialect serial|native|halcyon] [--language LL] [--country CC] [--code XX] "
+    "[--dialect serial|native|halcyon|excel] [--language LL] [--country CC] [--code XX] "
     "(--pattern TEXT | --default KIND) [--serial] INSTANT|now...";
 
 struct NamedKind {
@@ -54,15 +55,6 @@ std::optional<fmtLibDefaultFormats> DefaultKind(const std::string& name) {
   return std::nullopt;
 }
 
-izv_ptr<zvSettings> SettingsFor(const zv_locale& locale) {
-  izv_ptr<zvPreferences> prefs;
-  izv_ptr<zvSettings> settings;
-  if (CreatePreferences(prefs) != 0) return settings;
-  prefs->EndBuild();
-  CreateSettings(locale, prefs, settings);
-  return settings;
-}
-
 // The format the options ask for; null after a message.
 std::unique_ptr<zvDateFormat> FormatFor(const cli::Options& opts, izv_ptr<zvSettings>& settings) {
   zvDateFormat* raw = nullptr;
@@ -73,11 +65,22 @@ std::unique_ptr<zvDateFormat> FormatFor(const cli::Options& opts, izv_ptr<zvSett
     }
     return std::unique_ptr<zvDateFormat>(raw);
   }
-  const auto reader = cli::DialectChoice::From(opts, opts.value("dialect", "serial")).DateFormat();
+  auto choice = cli::DialectChoice::From(opts, opts.value("dialect", "serial"));
+  choice.settings = settings;
+  const std::string code = opts.value("pattern");
+  const auto reader = choice.DateFormat();
   if (reader == nullptr) return nullptr;
   zvFmtPattern* pattern = nullptr;
-  const zvStatus read = reader->Parse(ucs2string(opts.value("pattern").c_str()), pattern);
+  zvStatus read = reader->Parse(ucs2string(code.c_str()), pattern);
   std::unique_ptr<zvFmtPattern> owned(pattern);
+  if (choice.dialect == "excel" && owned != nullptr) {
+    if (!IsExcelDateCode(ucs2string(code.c_str())) && owned->size() == 1 && owned->begin()[0]->Token() == TK_ERROR) {
+      std::cerr << "kti18n: date: '" << code << "' is a number code (kti18n number --dialect excel shows it)\n";
+      return nullptr;
+    }
+    cli::NoteApproximation("date", code, read, *owned);
+    if (read == ZV_S_READ_APPROXIMATELY) read = 0;
+  }
   if (read != 0 || CreateDateFormat(settings, owned.get(), raw) != 0) {
     std::cerr << "kti18n: date: cannot build a format from '" << opts.value("pattern") << "'\n";
     return nullptr;
@@ -120,7 +123,7 @@ int run(const cli::Args& args) {
   if (opts.has("default") && !DefaultKind(opts.value("default")))
     return cli::usage_error("unknown default format '" + opts.value("default") + "'");
   if (!cli::DialectChoice::Known(opts.value("dialect", "serial")))
-    return cli::usage_error("unknown dialect '" + opts.value("dialect") + "' (serial, native or halcyon)");
+    return cli::usage_error("unknown dialect '" + opts.value("dialect") + "' (serial, native, halcyon or excel)");
   const std::string calendarName = opts.value("calendar", "gregorian");
   if (calendarName != "gregorian" && calendarName != "halcyon")
     return cli::usage_error("unknown calendar '" + calendarName + "' (gregorian or halcyon)");
@@ -149,9 +152,11 @@ int run(const cli::Args& args) {
     }
   }
 
-  const auto locale = cli::locale_option(opts);
+  // Spreadsheet codes are written with en_US names and separators: that is
+  // the locale users expect when they name none.
+  const auto locale = cli::DialectLocale(opts, opts.value("dialect") == "excel", zv_locale::classic());
   if (!locale) return cli::kUsageError;
-  izv_ptr<zvSettings> settings = SettingsFor(*locale);
+  izv_ptr<zvSettings> settings = cli::SettingsFor(*locale);
   if (settings.get() == nullptr) {
     std::cerr << "kti18n: date: the locale cannot be used for formatting\n";
     return 1;
@@ -180,7 +185,7 @@ void show_dates() {
     } catch (const ZVException&) {
       continue;
     }
-    izv_ptr<zvSettings> settings = SettingsFor(*locale);
+    izv_ptr<zvSettings> settings = cli::SettingsFor(*locale);
     std::cout << "  " << name;
     for (fmtLibDefaultFormats kind : {FULL_DATE_TIME, SHORT_DATE}) {
       zvDateFormat* raw = nullptr;
@@ -191,7 +196,7 @@ void show_dates() {
     }
     std::cout << '\n';
   }
-  izv_ptr<zvSettings> japanese = SettingsFor(zv_locale("ja_JP"));
+  izv_ptr<zvSettings> japanese = cli::SettingsFor(zv_locale("ja_JP"));
   std::unique_ptr<zvStringFormat> serial(CreateSerialStringFormatDate());
   zvFmtPattern* pattern = nullptr;
   serial->Parse(ucs2string("T[ip]T[jy]L[年]T[M]L[月]T[d]L[日 (]T[iyg]L[)]"), pattern);
