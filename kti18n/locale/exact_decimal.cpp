@@ -23,8 +23,9 @@
 // sees the bits it shifts out; way 3 sees its division remainders and the
 // bits below the binary point; way 2 only answers when the result is not a
 // whole number (q < 0: the product's fraction is then larger than P's
-// error; q > 27: v * 10^q has the factor 5^q, which m * 2^e, v's lowest set
-// bit being at least 2^-q, cannot cancel once q exceeds 21).
+// error; q > 27: v * 10^q = m * 5^q * 2^(e+q) is whole only when v's lowest
+// set bit is at least 2^-q, and v < 10^(17-q) leaves no room for that once
+// 5^q passes 10^17, at q = 25).
 #include "kti18n/locale/exact_decimal.h"
 
 #include <bit>

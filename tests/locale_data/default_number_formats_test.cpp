@@ -61,7 +61,9 @@ TEST(DefaultNumberFormats, EveryLocaleWritesItsDigitsWhereExpected) {
         const auto digit = FirstDigit(text, digits);
         ASSERT_NE(digit, std::u16string::npos);
         EXPECT_EQ(text.find_first_of(u"[]"), std::u16string::npos);
-        if (kind == SCIENTIFIC) EXPECT_LT(digit, text.find_first_of(u"Ee")) << "a mantissa digit first";
+        if (kind == SCIENTIFIC) {
+          EXPECT_LT(digit, text.find_first_of(u"Ee")) << "a mantissa digit first";
+        }
         ++checked;
       }
     }

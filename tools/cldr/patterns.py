@@ -296,7 +296,8 @@ def number_tokens(pattern, percent_sign="%", currency_symbol="\u00a4", scientifi
     optional fraction digits, since CLDR's "#E0" means "all significant
     digits" while a fraction the vocabulary does not list is never written;
     and its mantissa always shows one digit (0 is "0E0", not "E0"), so its
-    last integer placeholder is a forced one. Some locales write their
+    last integer placeholder is a forced one (also in the plain "#" that
+    two locales give as their scientific pattern). Some locales write their
     scientific pattern in brackets ("[#E0]"): the brackets are not text."""
     if scientific and len(pattern) > 2 and pattern[0] == "[" and pattern[-1] == "]":
         pattern = pattern[1:-1]
@@ -364,6 +365,9 @@ def _number_section(section, percent_sign, currency_symbol, scientific):
         else:
             tokens.append(("L", ch))
         i += 1
+    if scientific and not seen_decimal:
+        # A scientific pattern without exponent ("#" in lo and si): still one digit.
+        _force_mantissa_digit(tokens)
     return tokens
 
 

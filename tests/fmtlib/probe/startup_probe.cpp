@@ -6,17 +6,23 @@
 //
 // Usage: fmtlib_startup_probe LIBRARY. Exit status 0 when every check holds;
 // otherwise 1, with the failed checks on stderr.
+//
+// Like the host applications, the probe is a C++ program with the C++
+// run-time loaded before the library: a run-time first loaded by dlopen,
+// beside the library, would bind to the library's symbols and pin it.
 #include <dlfcn.h>
 
 #include <cstdio>
+#include <iostream>
+#include <string>
 
 namespace {
 
 int failures = 0;
 
-void check(bool ok, const char* what) {
+void check(bool ok, const std::string& what) {
   if (!ok) {
-    std::fprintf(stderr, "startup_probe: failed: %s\n", what);
+    std::cerr << "startup_probe: failed: " << what << '\n';
     ++failures;
   }
 }
@@ -86,6 +92,6 @@ int main(int argc, char** argv) {
   check(second.serialDates() != nullptr, "the tables are built again");
   dlclose(second.handle);
 
-  if (failures == 0) std::printf("startup_probe: all checks hold\n");
+  if (failures == 0) std::cout << "startup_probe: all checks hold\n";
   return failures == 0 ? 0 : 1;
 }
