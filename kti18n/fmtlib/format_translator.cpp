@@ -321,6 +321,7 @@ void zvFormatTranslator::WriteLiteral(const unsigned short* s, unsigned n, bool 
 void zvFormatTranslator::Write(const zvFmtPattern& pattern, ucs2string& text) const {
   const zvTokensDefinition& dict = *m_config.dictionary;
   UnitBuffer out;
+  out.reserve(static_cast<std::size_t>(pattern.size()) * 8);  // most tokens write a few units
   UnitBuffer joined;
   bool escapes = m_config.escapeOn;
   bool quotes = m_config.quoteOn;
