@@ -15,7 +15,9 @@ $(BUILD)/CMakeCache.txt:
 build: $(BUILD)/CMakeCache.txt
 	$(CMAKE) --build $(BUILD) -j $(JOBS)
 
-demo: build
+# The demo needs only the library, the locale-data module and the tool.
+demo: $(BUILD)/CMakeCache.txt
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target kti18n_tool kti18nloc
 	./$(BUILD)/kti18n demo
 
 test: build

@@ -55,6 +55,10 @@ if(KTI18N_BUILD_TESTS)
       COMMAND sh ${CMAKE_SOURCE_DIR}/tests/catalog/probe/install_layout.sh
               ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR} ${CMAKE_CXX_COMPILER} ${flags})
     set_tests_properties(catalog_installed_layout PROPERTIES TIMEOUT 300)
+    add_test(NAME installed_package
+      COMMAND sh ${CMAKE_SOURCE_DIR}/tests/install/package_test.sh
+              ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR} ${CMAKE_CXX_COMPILER} ${flags})
+    set_tests_properties(installed_package PROPERTIES TIMEOUT 300)
   endfunction()
   cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL kti18nloc_add_probe_tests)
 endif()

@@ -233,7 +233,6 @@ void Calendar::clear(EDateFields field) {
   fIsTimeSet = fAreFieldsSet = fAreAllFieldsSet = false;
 }
 
-bool Calendar::isSet(EDateFields field) const { return isValidField(field) && fStamp[field] != kUnset; }
 
 // ---- Zone and week rules ---------------------------------------------------
 

@@ -104,7 +104,7 @@ class Calendar {
            std::int32_t second);
   void clear();
   void clear(EDateFields field);
-  bool isSet(EDateFields field) const;
+  bool isSet(EDateFields field) const { return isValidField(field) && fStamp[field] != kUnset; }
 
   // Rolls by +1 when up is positive, else by -1.
   void roll(EDateFields field, signed char up, EngineStatus& status) { roll(field, up > 0 ? 1 : -1, status); }

@@ -395,8 +395,11 @@ double GregorianCalendar::computeJulianDay(bool isGregorian, std::int64_t year) 
   return static_cast<double>(dayBeforeYear + 1);
 }
 
+// The limits are this class's own tables (what getMinimum and getMaximum
+// return), read directly: validation runs on every change of a strict
+// calendar.
 bool GregorianCalendar::boundsCheck(std::int32_t value, EDateFields field) const {
-  return value >= getMinimum(field) && value <= getMaximum(field);
+  return value >= kMinValues[field] && value <= kMaxValues[field];
 }
 
 // A non-lenient calendar takes only values inside each field's range; the

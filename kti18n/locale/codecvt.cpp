@@ -4,8 +4,8 @@
 #include <cstring>
 #include <vector>
 
-#include "kti18n/locale/encoding_codec.h"
-#include "kti18n/locale/encoding_layer.h"
+#include "kti18n/unicode/encoding_codec.h"
+#include "kti18n/unicode/encoding_layer.h"
 #include "kti18n/text/ucs2string.h"
 #include "kti18n/text/utf8string.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "kti18n/locale/collation.h"
+#include "kti18n/unicode/collation.h"
 #include "kti18n/text/ucs2string.h"
 #include "kti18n/text/utf8string.h"
 

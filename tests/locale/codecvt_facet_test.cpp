@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "kti18n/locale/codecvt.h"
-#include "kti18n/locale/encoding_layer.h"
+#include "kti18n/unicode/encoding_layer.h"
 #include "kti18n/text/ucs2string.h"
 #include "kti18n/text/utf8string.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "kti18n/locale/collate.h"
-#include "kti18n/locale/collation.h"
+#include "kti18n/unicode/collation.h"
 #include "kti18n/text/ucs2string.h"
 #include "kti18n/text/utf8string.h"
 

@@ -7,7 +7,7 @@
 
 #include "cli.h"
 #include "kti18n/base/exception.h"
-#include "kti18n/locale/encoding_layer.h"
+#include "kti18n/unicode/encoding_layer.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "cli.h"
 #include "kti18n/locale/codecvt.h"
-#include "kti18n/locale/encoding_layer.h"
+#include "kti18n/unicode/encoding_layer.h"
 #include "kti18n/text/ucs2string.h"
 
 namespace {

@@ -5,6 +5,7 @@
 
 #include "cli.h"
 #include "kti18n/base/exception.h"
+#include "kti18n/base/version.h"
 
 namespace cli {
 
@@ -87,7 +88,7 @@ void print_help() {
   auto commands = cli::registry();
   std::sort(commands.begin(), commands.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
   for (const auto& c : commands) std::printf("  %-10s %s\n", c.name.c_str(), c.synopsis.c_str());
-  std::cout << "\nkti18n --help shows this list.\n";
+  std::cout << "\nkti18n --help shows this list; kti18n --version the library's version.\n";
 }
 
 }  // namespace
@@ -100,6 +101,10 @@ int main(int argc, char** argv) {
   const std::string command = argv[1];
   if (command == "--help" || command == "-h" || command == "help") {
     print_help();
+    return 0;
+  }
+  if (command == "--version" || command == "version") {
+    std::cout << "kti18n " << KTI18N_VERSION_STRING << '\n';
     return 0;
   }
   for (const auto& c : cli::registry()) {

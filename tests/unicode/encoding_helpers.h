@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "kti18n/locale/encoding_layer.h"
+#include "kti18n/unicode/encoding_layer.h"
 
 namespace encoding_test {
 

@@ -18,8 +18,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "kti18n/locale/encoding_codec.h"
-#include "kti18n/locale/encoding_table_codec.h"
+#include "kti18n/unicode/encoding_codec.h"
+#include "kti18n/unicode/encoding_table_codec.h"
 
 namespace zv_encoding_detail {
 namespace {

@@ -17,7 +17,7 @@
 #include <mutex>
 #include <vector>
 
-#include "kti18n/locale/encoding_codec.h"
+#include "kti18n/unicode/encoding_codec.h"
 
 namespace zv_encoding_detail {
 namespace {

@@ -1,10 +1,10 @@
 // Converters, actors and sinks of the encoding-conversion layer.
-#include "kti18n/locale/encoding_layer.h"
+#include "kti18n/unicode/encoding_layer.h"
 
 #include <algorithm>
 
 #include "kti18n/base/exception.h"
-#include "kti18n/locale/encoding_codec.h"
+#include "kti18n/unicode/encoding_codec.h"
 #include "kti18n/text/ucs2string.h"
 #include "kti18n/text/utf8string.h"
 

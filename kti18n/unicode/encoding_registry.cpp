@@ -8,8 +8,8 @@
 #include <strings.h>
 
 #include "kti18n/base/exception.h"
-#include "kti18n/locale/encoding_codec.h"
-#include "kti18n/locale/encoding_layer.h"
+#include "kti18n/unicode/encoding_codec.h"
+#include "kti18n/unicode/encoding_layer.h"
 
 using namespace zv_encoding_detail;
 

@@ -1,4 +1,4 @@
-#include "kti18n/locale/collation.h"
+#include "kti18n/unicode/collation.h"
 
 #include <algorithm>
 

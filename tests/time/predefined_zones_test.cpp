@@ -1,0 +1,134 @@
+// The time belt, the rule table and the default zone of an offset.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <set>
+#include <string>
+#include <thread>
+
+#include "kti18n/calendar/simple_time_zone.h"
+#include "kti18n/time/calendar_time.h"
+#include "kti18n/time/predefined_zones.h"
+
+namespace {
+
+using namespace TimeLib;
+
+std::string defaultZone(int offsetSeconds) {
+  ucs2string id;
+  PredefinedTimeZones::DefaultTZFromOffset(offsetSeconds, id);
+  return id.to_utf8();
+}
+
+TEST(TimeBelt, ListsEveryIdInCodeUnitOrder) {
+  const std::vector<ucs2string> ids = PredefinedTimeZones::timeBelt().list();
+  ASSERT_EQ(ids.size(), 432u);
+  EXPECT_EQ(ids[0], ucs2string("ACT"));
+  EXPECT_EQ(ids[1], ucs2string("AET"));
+  EXPECT_EQ(ids[2], ucs2string("AGT"));
+  EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end(), [](const ucs2string& a, const ucs2string& b) {
+    return a.compare(b) < 0;
+  }));
+  EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end());
+  // Each ID finds its own handle, whose zone carries the ID.
+  for (const ucs2string& id : ids) {
+    const auto& handle = dynamic_cast<const zvPredefinedTimeZone&>(PredefinedTimeZones::timeBelt().find(id));
+    EXPECT_EQ(handle.id(), id);
+    std::unique_ptr<TimeZone> zone(handle.impl());
+    ASSERT_NE(zone, nullptr);
+    ucs2string zoneId;
+    EXPECT_EQ(zone->getID(zoneId), id);
+  }
+}
+
+TEST(TimeBelt, UnknownIdsThrow) {
+  for (const char* id : {"", "Europe/Pari", "Europe/Paris ", "europe/paris", "ZZZ", "A"})
+    EXPECT_THROW(PredefinedTimeZones::timeBelt().find(ucs2string(id)), UnknownTimeZone) << id;
+  EXPECT_THROW(PredefinedTimeZones::timeBelt().find(ucs2string::null()), UnknownTimeZone);
+  EXPECT_EQ(findZoneRule(ucs2string("Mars/Olympus")), nullptr);
+  EXPECT_EQ(createPredefinedZone(ucs2string("Mars/Olympus")), nullptr);
+}
+
+TEST(TimeBelt, ZonesOfTheTable) {
+  std::unique_ptr<TimeZone> paris(PredefinedTimeZones::timeBelt().find(ucs2string("Europe/Paris")).impl());
+  EXPECT_EQ(paris->getRawOffset(), 3600000);
+  EXPECT_TRUE(paris->useDaylightTime());
+  std::unique_ptr<TimeZone> tokyo(PredefinedTimeZones::timeBelt().find(ucs2string("Asia/Tokyo")).impl());
+  EXPECT_EQ(tokyo->getRawOffset(), 32400000);
+
+  // The rule zones themselves, independent of any tz database.
+  std::unique_ptr<TimeZone> tokyoRule(makeRuleZone(*findZoneRule(ucs2string("Asia/Tokyo")), ucs2string("Asia/Tokyo")));
+  EXPECT_FALSE(tokyoRule->useDaylightTime());
+  std::unique_ptr<TimeZone> lordHowe(
+      makeRuleZone(*findZoneRule(ucs2string("Australia/Lord_Howe")), ucs2string("Australia/Lord_Howe")));
+  EXPECT_EQ(lordHowe->getRawOffset(), 37800000);
+  EXPECT_EQ(dynamic_cast<SimpleTimeZone&>(*lordHowe).getDSTSavings(), 1800000);
+  std::unique_ptr<TimeZone> riyadh(makeRuleZone(*findZoneRule(ucs2string("Asia/Riyadh87")), ucs2string("x")));
+  EXPECT_EQ(riyadh->getRawOffset(), 11224000);
+
+  // Every record decodes, and records shared by several IDs are not repeated.
+  std::set<int> used;
+  for (const PredefinedZoneId& entry : kPredefinedZoneIds) used.insert(entry.rule);
+  EXPECT_EQ(used.size(), 117u);
+  for (const PredefinedZoneRule& rule : kPredefinedZoneRules)
+    EXPECT_NO_THROW(std::unique_ptr<TimeZone>(makeRuleZone(rule, ucs2string("x"))));
+}
+
+// A handle that cannot make its zone.
+class NoZone : public zvTimeZone {
+ public:
+  Impl* impl() const override { return nullptr; }
+};
+
+TEST(TimeBelt, FixedHandles) {
+  try {
+    zvCalendarTime(NoZone(), zvCalendar::gregorian());
+    ADD_FAILURE();
+  } catch (const IncorrectData& e) {
+    EXPECT_EQ(e.DoWhat(), "GregorianCalendar::make ()");
+  }
+  const zvCalendarTime utc(zvTimeZone::utc(), zvCalendar::gregorian());
+  EXPECT_EQ(utc.time_zone_id(), ucs2string("GMT"));
+  const zvCalendarTime available(zvTimeZone::localHost(), zvAvailableCalendar::gregorian());
+  EXPECT_EQ(available.physicalTime(), zvPhysicalTime::Epoch);
+  EXPECT_FALSE(available.calendar().isLenient());
+}
+
+TEST(TimeBelt, HandlesServeSeveralThreads) {
+  // A fresh handle makes its zone on first use; threads racing for it must
+  // each get a zone of their own, and nothing may leak or be freed twice.
+  for (int round = 0; round < 20; ++round) {
+    const zvPredefinedTimeZone handle(ucs2string("America/Chicago"));
+    std::vector<std::thread> threads;
+    std::vector<std::int32_t> offsets(4, 0);
+    for (int i = 0; i < 4; ++i)
+      threads.emplace_back([&, i] {
+        const zvCalendarTime t(zvPhysicalTime::Epoch, handle, zvCalendar::gregorian());
+        offsets[i] = t.zone_offset();
+      });
+    for (std::thread& t : threads) t.join();
+    for (std::int32_t offset : offsets) EXPECT_EQ(offset, -21600000);
+  }
+}
+
+TEST(DefaultZone, FromOffset) {
+  EXPECT_EQ(defaultZone(3600), "Etc/GMT-1");
+  EXPECT_EQ(defaultZone(3601), "Etc/GMT-2");
+  EXPECT_EQ(defaultZone(-43200), "Etc/GMT+12");
+  EXPECT_EQ(defaultZone(-50000), "Etc/GMT+12");
+  EXPECT_EQ(defaultZone(INT32_MIN), "Etc/GMT+12");
+  EXPECT_EQ(defaultZone(-43199), "Etc/GMT+11");
+  EXPECT_EQ(defaultZone(60000), "GMT");
+  EXPECT_EQ(defaultZone(2000000), "GMT");
+  EXPECT_EQ(defaultZone(INT32_MAX), "GMT");
+  EXPECT_EQ(defaultZone(0), "GMT");
+  EXPECT_EQ(defaultZone(-9000), "America/St_Johns");
+  EXPECT_EQ(defaultZone(-1), "GMT");
+  EXPECT_EQ(defaultZone(50400), "Etc/GMT-14");
+  // Every default is a predefined zone.
+  for (int offset = -50400; offset <= 54000; offset += 900)
+    EXPECT_NE(findZoneRule(ucs2string(defaultZone(offset).c_str())), nullptr) << offset;
+}
+
+}  // namespace
