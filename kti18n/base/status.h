@@ -15,6 +15,10 @@ constexpr zvStatus zvMakeStatus(std::uint32_t bits) { return static_cast<zvStatu
 
 inline constexpr zvStatus ZV_S_OK = zvMakeStatus(0x00041100u);              // success
 inline constexpr zvStatus ZV_S_NOTHING_MATCHED = zvMakeStatus(0x00041121u); // catalog: no match
+// A success that is not exact: a spreadsheet format code was read into a
+// pattern that only approximates it (the code says something the token
+// vocabulary cannot). Kept clear of the low bits of every failure code.
+inline constexpr zvStatus ZV_S_READ_APPROXIMATELY = zvMakeStatus(0x00041140u);
 inline constexpr zvStatus ZV_E_FAIL = zvMakeStatus(0x80004005u);            // general failure
 inline constexpr zvStatus ZV_E_OUTOFMEMORY = zvMakeStatus(0x80041122u);
 inline constexpr zvStatus ZV_E_INVALID_DATA = zvMakeStatus(0x80041123u);

@@ -111,11 +111,38 @@ TimeZone* makeRuleZone(const PredefinedZoneRule& rule, const ucs2string& id) {
   return zone.release();
 }
 
+// Some short IDs mean another zone in the tz database than in the table:
+// the table's "EST", "MST" follow their regions' daylight rules, while the
+// database's are fixed offsets. An ID whose database zone disagrees with its
+// rule in the table's own year (mid-January, mid-July 2004) keeps the
+// table's meaning, which stored data relies on; region IDs ("Area/City")
+// always take the database's history, which is the truth where the table's
+// rule had already gone out of date.
+static bool sameZoneIn2004(const TimeZone& historical, const TimeZone& rule, const ucs2string& id) {
+  if (id.find(static_cast<unsigned short>(u'/')) != ucs2string::npos) return true;
+  constexpr std::int32_t kNoon = 12 * 3600 * 1000;
+  constexpr std::int32_t kThursday = 5;  // 2004-01-15 and 2004-07-15
+  for (const std::int32_t month : {0, 6}) {
+    if (historical.getOffset(1, 2004, month, 15, kThursday, kNoon) != rule.getOffset(1, 2004, month, 15, kThursday, kNoon))
+      return false;
+  }
+  return true;
+}
+
 TimeZone* createPredefinedZone(const ucs2string& id) {
   const PredefinedZoneRule* rule = findZoneRule(id);
   if (rule == nullptr) return nullptr;
-  if (TimeZone* historical = eng_tzdb::createZone(id)) return historical;
-  return makeRuleZone(*rule, id);
+  TimeZone* ruleZone = makeRuleZone(*rule, id);
+  TimeZone* historical = eng_tzdb::createZone(id);
+  if (historical == nullptr || !sameZoneIn2004(*historical, *ruleZone, id)) {
+    delete historical;
+    return ruleZone;
+  }
+  delete ruleZone;
+  // The zone answers to the name it was asked by, also where the database
+  // files the ID as a link to another zone.
+  historical->setID(id);
+  return historical;
 }
 
 // ---- Handles ---------------------------------------------------------------

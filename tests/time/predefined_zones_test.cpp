@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "kti18n/calendar/simple_time_zone.h"
+#include "kti18n/calendar/zone_database.h"
 #include "kti18n/time/calendar_time.h"
 #include "kti18n/time/predefined_zones.h"
 
@@ -132,3 +133,28 @@ TEST(DefaultZone, FromOffset) {
 }
 
 }  // namespace
+
+namespace {
+
+std::int32_t julyNoonOffset(const TimeZone& zone, std::int32_t year, std::int32_t dayOfWeekOfJuly15) {
+  return zone.getOffset(1, year, 6, 15, dayOfWeekOfJuly15, 12 * 3600 * 1000);
+}
+
+}  // namespace
+
+// Where the host has a tz database, region IDs take its history, while short
+// IDs that mean another zone there (the database's EST is a fixed offset)
+// keep the table's meaning.
+TEST(TimeBelt, DatabaseHistoryWhereTheIdMeansTheSameZone) {
+  std::unique_ptr<TimeZone> probe(eng_tzdb::createZone(ucs2string("Europe/Paris")));
+  if (probe == nullptr) GTEST_SKIP() << "no tz database on this host";
+
+  std::unique_ptr<TimeZone> paris(createPredefinedZone(ucs2string("Europe/Paris")));
+  EXPECT_EQ(julyNoonOffset(*paris, 1975, 3), 3600000) << "France had no summer time in 1975";
+  EXPECT_EQ(julyNoonOffset(*paris, 2004, 5), 7200000);
+
+  std::unique_ptr<TimeZone> est(createPredefinedZone(ucs2string("EST")));
+  ucs2string id;
+  EXPECT_EQ(est->getID(id), ucs2string("EST"));
+  EXPECT_EQ(julyNoonOffset(*est, 2004, 5), -4 * 3600000) << "the table's EST keeps New York's summer time";
+}

@@ -14,6 +14,7 @@
 #include "format_dialects.h"
 #include "locale_option.h"
 #include "kti18n/base/exception.h"
+#include "kti18n/fmtlib/excel_string_format.h"
 #include "kti18n/fmtlib/number_format.h"
 #include "kti18n/fmtlib/predefined_dictionaries.h"
 
@@ -24,7 +25,7 @@ using namespace FmtLib;
 FmtLibInitExit fmtLibGuard;
 
 constexpr const char* kUsage =
-    "usage: kti18n number [--locale NAME] [--dialect serial|native|halcyon] [--language LL] [--country CC] "
+    "usage: kti18n number [--locale NAME] [--dialect serial|native|halcyon|excel] [--language LL] [--country CC] "
     "[--code XX] (--pattern TEXT | --default standard|percent|scientific|boolean) VALUE...";
 
 // The language_COUNTRY part of the first of LC_ALL, LC_NUMERIC and LANG
@@ -62,15 +63,6 @@ std::optional<fmtLibDefaultFormats> DefaultKind(const std::string& name) {
   return std::nullopt;
 }
 
-izv_ptr<zvSettings> SettingsFor(const zv_locale& locale) {
-  izv_ptr<zvPreferences> prefs;
-  izv_ptr<zvSettings> settings;
-  if (CreatePreferences(prefs) != 0) return settings;
-  prefs->EndBuild();
-  CreateSettings(locale, prefs, settings);
-  return settings;
-}
-
 // The format the options ask for; null after a message.
 std::unique_ptr<zvNumberFormat> FormatFor(const cli::Options& opts, izv_ptr<zvSettings>& settings) {
   zvNumberFormat* raw = nullptr;
@@ -82,11 +74,22 @@ std::unique_ptr<zvNumberFormat> FormatFor(const cli::Options& opts, izv_ptr<zvSe
     }
     return std::unique_ptr<zvNumberFormat>(raw);
   }
-  const auto reader = cli::DialectChoice::From(opts, opts.value("dialect", "serial")).NumberFormat();
+  auto choice = cli::DialectChoice::From(opts, opts.value("dialect", "serial"));
+  choice.settings = settings;
+  const std::string code = opts.value("pattern");
+  if (choice.dialect == "excel" && IsExcelDateCode(ucs2string(code.c_str()))) {
+    std::cerr << "kti18n: number: '" << code << "' is a date code (kti18n date --dialect excel shows it)\n";
+    return nullptr;
+  }
+  const auto reader = choice.NumberFormat();
   if (reader == nullptr) return nullptr;
   zvFmtPattern* pattern = nullptr;
-  const zvStatus read = reader->Parse(ucs2string(opts.value("pattern").c_str()), pattern);
+  zvStatus read = reader->Parse(ucs2string(code.c_str()), pattern);
   std::unique_ptr<zvFmtPattern> owned(pattern);
+  if (read == ZV_S_READ_APPROXIMATELY && choice.dialect == "excel") {
+    cli::NoteApproximation("number", code, read, *owned);
+    read = 0;
+  }
   if (read != 0 || CreateNumberFormat(settings, owned.get(), raw) != 0) {
     std::cerr << "kti18n: number: cannot build a format from '" << opts.value("pattern") << "'\n";
     return nullptr;
@@ -108,7 +111,7 @@ int run(const cli::Args& args) {
     return cli::usage_error("unknown default format '" + opts.value("default") +
                             "' (standard, percent, scientific or boolean)");
   if (!cli::DialectChoice::Known(opts.value("dialect", "serial")))
-    return cli::usage_error("unknown dialect '" + opts.value("dialect") + "' (serial, native or halcyon)");
+    return cli::usage_error("unknown dialect '" + opts.value("dialect") + "' (serial, native, halcyon or excel)");
   if (opts.positional().empty()) return cli::usage_error(std::string("no value to format\n") + kUsage);
 
   std::vector<double> values;
@@ -117,9 +120,11 @@ int run(const cli::Args& args) {
     if (!v) return cli::usage_error("number: '" + text + "' is not a number");
     values.push_back(*v);
   }
-  const auto locale = opts.has("locale") ? cli::resolve_locale(opts.value("locale")) : HostLocale();
+  // Spreadsheet codes are written with en_US punctuation: that is the
+  // locale users expect when they name none.
+  const auto locale = cli::DialectLocale(opts, opts.value("dialect") == "excel", HostLocale());
   if (!locale) return cli::kUsageError;
-  izv_ptr<zvSettings> settings = SettingsFor(*locale);
+  izv_ptr<zvSettings> settings = cli::SettingsFor(*locale);
   if (settings.get() == nullptr) {
     std::cerr << "kti18n: number: the locale cannot be used for formatting\n";
     return 1;
@@ -137,7 +142,7 @@ int run(const cli::Args& args) {
 // locale and a two-section pattern with a colour.
 void show_numbers() {
   std::cout << "Number formats (classic locale)\n";
-  izv_ptr<zvSettings> settings = SettingsFor(zv_locale::classic());
+  izv_ptr<zvSettings> settings = cli::SettingsFor(zv_locale::classic());
   const char* names[] = {"STANDARD", "PERCENT", "SCIENTIFIC", "BOOLEAN", "#,##0.00;[Red](#,##0.00)"};
   std::vector<std::unique_ptr<zvNumberFormat>> formats;
   for (fmtLibDefaultFormats kind : {STANDARD, PERCENT, SCIENTIFIC, BOOLEAN}) {

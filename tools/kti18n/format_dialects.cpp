@@ -2,7 +2,9 @@
 
 #include <iostream>
 
+#include "locale_option.h"
 #include "kti18n/base/exception.h"
+#include "kti18n/fmtlib/excel_string_format.h"
 #include "kti18n/fmtlib/predefined_dictionaries.h"
 
 namespace cli {
@@ -38,7 +40,7 @@ DialectChoice DialectChoice::From(const Options& options, const std::string& dia
 }
 
 bool DialectChoice::Known(const std::string& dialect) {
-  return dialect == "serial" || dialect == "native" || dialect == "halcyon";
+  return dialect == "serial" || dialect == "native" || dialect == "halcyon" || dialect == "excel";
 }
 
 // Spreadsheet-style numbers read "%" as "times 100 and a percent sign".
@@ -46,6 +48,10 @@ std::unique_ptr<zvStringFormat> DialectChoice::NumberFormat() const {
   return Made(*this, "number", [&]() -> zvStringFormat* {
     if (dialect == "native") return CreateStringFormatNumber(Arg(language), Arg(country));
     if (dialect == "halcyon") return CreateHalcyonStringFormatNumber(Arg(code), Arg(language), Arg(country), true);
+    if (dialect == "excel") {
+      izv_ptr<zvSettings> own = settings;
+      return CreateExcelStringFormatNumber(own);
+    }
     return CreateSerialStringFormatNumber();
   });
 }
@@ -54,6 +60,10 @@ std::unique_ptr<zvStringFormat> DialectChoice::DateFormat() const {
   return Made(*this, "date", [&]() -> zvStringFormat* {
     if (dialect == "native") return CreateStringFormatDate(Arg(language), Arg(country));
     if (dialect == "halcyon") return CreateHalcyonStringFormatDate(Arg(code), Arg(language), Arg(country));
+    if (dialect == "excel") {
+      izv_ptr<zvSettings> own = settings;
+      return CreateExcelStringFormatDate(own);
+    }
     return CreateSerialStringFormatDate();
   });
 }
@@ -62,6 +72,35 @@ std::string ColorName(int color) {
   if (color < 1 || color > kColorCount) return {};
   const zvTokensDefinition* english = GetPeltaColorDefinition("en", nullptr);
   return english->TokenString(static_cast<zvFmtTokens>(TK_FIRST_COLOR + color - 1)).to_utf8();
+}
+
+izv_ptr<zvSettings> SettingsFor(const zv_locale& locale) {
+  izv_ptr<zvPreferences> prefs;
+  izv_ptr<zvSettings> settings;
+  if (CreatePreferences(prefs) != 0) return settings;
+  prefs->EndBuild();
+  CreateSettings(locale, prefs, settings);
+  return settings;
+}
+
+std::optional<zv_locale> DialectLocale(const Options& options, bool excel, const zv_locale& fallback) {
+  if (options.has("locale")) return resolve_locale(options.value("locale"));
+  if (!excel) return fallback;
+  try {
+    return zv_locale("en_US");
+  } catch (const ZVException&) {
+    return zv_locale::classic();  // no locale data: the classic locale's punctuation is en_US's
+  }
+}
+
+void NoteApproximation(const char* command, const std::string& code, zvStatus status, const zvFmtPattern& pattern) {
+  if (status != ZV_S_READ_APPROXIMATELY) return;
+  std::uint32_t what = 0;
+  zvFmtPattern* scratch = pattern.IsDate() ? CreateDateFmtPattern() : CreateNumberFmtPattern();
+  if (scratch != nullptr) ReadExcelFormat(ucs2string(code.c_str()), *scratch, &what);
+  delete scratch;
+  std::cerr << "kti18n: " << command << ": '" << code << "' is shown approximately (" << DescribeExcelApproximations(what)
+            << ")\n";
 }
 
 }  // namespace cli
