@@ -23,6 +23,12 @@ unsigned Length(const unsigned short* s) {
   return n;
 }
 
+// A separator preference set to "" is held as 0: the number then has no
+// separator there, rather than a NUL unit that ends its C string.
+void AppendSeparator(ucs2string_formatter& out, unsigned short separator) {
+  if (separator != 0) out.append(separator);
+}
+
 }  // namespace
 
 zvFormat::~zvFormat() = default;
@@ -71,7 +77,7 @@ void zvNumberFormatImp::WritePlain() {
   zv_num_put::put_signed(m_result, zv_numpunct::kNegativeSignFirst, m_negativeSign, m_negative, [&] {
     m_result.append(m_integerDigits);
     if (!m_fractionDigits.empty()) {
-      m_result.append(m_decimalPoint);
+      AppendSeparator(m_result, m_decimalPoint);
       m_result.append(m_fractionDigits);
     }
     if (m_hasExponent) {
@@ -119,7 +125,7 @@ class zvNumberFormatImp::Runner {
   // grouping separator when the settings place one there.
   void IntegerDigit(unsigned short digit, int position) {
     if (m_s.grouping && m_digitWritten && m_f.m_settingsImp->IsGroupingPosition(position))
-      m_out.append(m_f.m_groupingSeparator);
+      AppendSeparator(m_out, m_f.m_groupingSeparator);
     m_out.append(digit);
     m_digitWritten = true;
   }
@@ -175,7 +181,7 @@ class zvNumberFormatImp::Runner {
         --m_expSlots;
         return;
       case OP_DECIMAL_POINT:
-        if (m_s.keepDecimal || !m_f.m_fractionDigits.empty()) m_out.append(m_f.m_decimalPoint);
+        if (m_s.keepDecimal || !m_f.m_fractionDigits.empty()) AppendSeparator(m_out, m_f.m_decimalPoint);
         return;
       case OP_OPEN_BRACKET:
         if (negative) m_out.append(u'(');

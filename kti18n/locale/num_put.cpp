@@ -61,27 +61,27 @@ ucs2string_formatter& zv_num_put::do_put(ucs2string_formatter& out, unsigned sho
   return out;
 }
 
-void zv_num_put::put_magnitude(ucs2string_formatter& out, unsigned long magnitude) const {
+void zv_num_put::put_magnitude(ucs2string_formatter& out, std::uint64_t magnitude) const {
   const unsigned short* digits = m_punct->GetDigits(false);
-  unsigned short buffer[10];
+  constexpr int kMaxDigits = 20;
+  unsigned short buffer[kMaxDigits];
   int n = 0;
-  auto m = static_cast<std::uint32_t>(magnitude);
   do {
-    buffer[9 - n++] = digits[m % 10];
-    m /= 10;
-  } while (m != 0);
-  out.append(buffer + 10 - n, static_cast<unsigned>(n));
+    buffer[kMaxDigits - 1 - n++] = digits[magnitude % 10];
+    magnitude /= 10;
+  } while (magnitude != 0);
+  out.append(buffer + kMaxDigits - n, static_cast<unsigned>(n));
 }
 
 ucs2string_formatter& zv_num_put::do_put(ucs2string_formatter& out, unsigned short, unsigned long value) const {
-  put_magnitude(out, static_cast<std::uint32_t>(value));
+  put_magnitude(out, value);
   return out;
 }
 
 ucs2string_formatter& zv_num_put::do_put(ucs2string_formatter& out, unsigned short, long value) const {
-  const auto v = static_cast<std::int32_t>(value);
-  const std::uint32_t magnitude = v < 0 ? 0u - static_cast<std::uint32_t>(v) : static_cast<std::uint32_t>(v);
-  put_signed(out, m_punct->mode(), m_punct->negative_sign(), v < 0, [&] { put_magnitude(out, magnitude); });
+  const std::uint64_t magnitude =
+      value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  put_signed(out, m_punct->mode(), m_punct->negative_sign(), value < 0, [&] { put_magnitude(out, magnitude); });
   return out;
 }
 

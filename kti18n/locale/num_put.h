@@ -5,6 +5,8 @@
 #ifndef KTI18N_LOCALE_NUM_PUT_H
 #define KTI18N_LOCALE_NUM_PUT_H
 
+#include <cstdint>
+
 #include "kti18n/locale/locale.h"
 #include "kti18n/text/formatter.h"
 
@@ -21,8 +23,8 @@ class zv_num_put : public zv_locale::facet {
   zv_num_put(const zv_numpunct* punct, unsigned refs);
   ~zv_num_put() override;
 
-  // The fill argument is not used. long and unsigned long values are 32-bit
-  // by contract: only their low 32 bits are written.
+  // The fill argument is not used. long and unsigned long values are
+  // written whole (64-bit on this host).
   ucs2string_formatter& put(ucs2string_formatter& out, unsigned short fill, double value) const {
     return do_put(out, fill, value);
   }
@@ -82,7 +84,7 @@ class zv_num_put : public zv_locale::facet {
 
  private:
 
-  void put_magnitude(ucs2string_formatter& out, unsigned long magnitude) const;
+  void put_magnitude(ucs2string_formatter& out, std::uint64_t magnitude) const;
 
   const zv_numpunct* m_punct;
 };

@@ -162,7 +162,8 @@ class ExternalEncodingConverter : public CharSource {
   bool Exhausted() override { return finished_ && chunkRead_ == chunk_.size(); }
 
  private:
-  std::size_t Convert(unsigned char* dst, std::size_t cap);
+  // callerBuffer: dst is the caller's own buffer (Read), not a chunk (Peek).
+  std::size_t Convert(unsigned char* dst, std::size_t cap, bool callerBuffer);
 
   std::unique_ptr<InternalEncodingConverter> decoded_;  // the bytes-to-bytes form
   Char16Source& source_;

@@ -199,6 +199,27 @@ TEST(StringFormatRoundTrip, RandomPatternsComeBackTokenForToken) {
   }
 }
 
+// Patterns far longer than any buffer of fixed size: about 100,000 units of
+// text in every dialect, read and written whole.
+TEST(StringFormatRoundTrip, LongPatternsComeBackWhole) {
+  FmtLibInitExit guard;
+  std::mt19937 rng(13);
+  for (const Dialect& d : AllDialects()) {
+    const std::vector<zvFmtTokens> tokens = WritableTokens(d);
+    zvFmtPatternImp p(d.date);
+    for (int i = 0; i < 12'000; ++i) {
+      zvFmtTokens t = tokens[rng() % tokens.size()];
+      if (t == TK_FORMAT_SEPARATOR) continue;
+      p.push_back(RandomLiteral(rng));
+      p.push_back(t);
+    }
+    ucs2string text;
+    d.format->Render(p, text);
+    ASSERT_GT(text.length(), 40'000u) << d.name;
+    EXPECT_TRUE(Read(*d.format, text) == Describe(p)) << d.name;
+  }
+}
+
 TEST(StringFormatRoundTrip, EveryDialectWritesItsOwnKeywords) {
   FmtLibInitExit guard;
   for (const Dialect& d : AllDialects()) {

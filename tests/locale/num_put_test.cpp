@@ -90,6 +90,11 @@ TEST(NumPut, IntegersAndBooleans) {
   EXPECT_EQ(put(f, 2147483647L), u"2147483647");
   EXPECT_EQ(put(f, 4294967295UL), u"4294967295");
   EXPECT_EQ(put(f, 0UL), u"0");
+  // Whole 64-bit values, not their low 32 bits.
+  EXPECT_EQ(put(f, 4294967296UL), u"4294967296");
+  EXPECT_EQ(put(f, ULONG_MAX), u"18446744073709551615");
+  EXPECT_EQ(put(f, 5000000000L), u"5000000000");
+  EXPECT_EQ(put(f, LONG_MIN), u"-9223372036854775808");
   EXPECT_EQ(put(f, true), u"1");
   EXPECT_EQ(put(f, false), u"0");
 }

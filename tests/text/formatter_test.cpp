@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "alloc_counter.h"
 #include "kti18n/text/utf8string.h"
 
@@ -69,6 +71,12 @@ TEST(Formatter, FieldFormatting) {
   f.append_formatted(static_cast<long>(INT32_MIN));
   f.append_formatted(4294967295UL, 11, ucs2string_formatter::kRight, u' ');
   EXPECT_EQ(text(f), u"-2147483648 4294967295");
+  f.clear();
+  // Whole 64-bit values, not their low 32 bits.
+  f.append_formatted(5000000000L);
+  f.append_formatted(LONG_MIN, 21, ucs2string_formatter::kRight, u' ');
+  f.append_formatted(ULONG_MAX, 21, ucs2string_formatter::kRight, u' ');
+  EXPECT_EQ(text(f), u"5000000000 -9223372036854775808 18446744073709551615");
   f.clear();
   f.append_formatted(reinterpret_cast<const unsigned char*>("\xC3\xA9t\xC3\xA9"), 5, ucs2string_formatter::kRight, u'.');
   f.append_formatted(zv_utf8string("ab"), 3, ucs2string_formatter::kLeft, u'_');
