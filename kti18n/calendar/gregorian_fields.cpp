@@ -14,12 +14,12 @@ using eng_civil::julianDayBeforeYear;
 
 namespace {
 
-// The tables' values as constants of this file, so that the hot paths
-// divide by constants rather than by loaded values.
-constexpr std::int64_t kMillisPerDay = 86400000;
-constexpr double kDayMillis = 86400000.0;
-constexpr std::int32_t kEpochJulianDay = 2440588;
-constexpr std::int32_t kJan1Year1JulianDay = 1721426;
+// Constants rather than the class's tables, so that the hot paths divide by
+// constants rather than by loaded values.
+constexpr std::int64_t kMillisPerDay = eng_civil::kMillisPerDay;
+constexpr double kDayMillis = eng_civil::kMillisPerDay;
+using eng_civil::kEpochJulianDay;
+constexpr std::int32_t kJan1Year1JulianDay = eng_civil::kGregorianJan1Year1JulianDay;
 
 // floor() of an instant in ms, as an integer (instants are within 2^53).
 constexpr std::int32_t kAllInternallySet[Calendar::FIELD_COUNT] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
@@ -44,7 +44,7 @@ std::int64_t dayOf(std::int64_t localMillis) {
 }
 // Local times reach beyond the supported range of instants by at most the
 // zone offsets; this keeps day counts well inside 32 bits.
-constexpr double kLocalLimit = Calendar::LATEST_SUPPORTED_MILLIS + 2.0 * 86400000.0;
+constexpr double kLocalLimit = Calendar::LATEST_SUPPORTED_MILLIS + 2.0 * kDayMillis;
 
 }  // namespace
 
@@ -166,9 +166,10 @@ std::int32_t GregorianCalendar::weekNumber(std::int32_t dayOfPeriod, std::int32_
   return week;
 }
 
-// The zone's raw offset gives the local standard time, whose date decides
+// A zone that knows its offsets by instant gives both at once. Otherwise
+// the zone's raw offset gives the local standard time, whose date decides
 // the daylight offset. When daylight time pushes the time of day past
-// midnight the date is read again.
+// midnight (either way) the date is read again.
 void GregorianCalendar::computeFields(EngineStatus& status) {
   if (eng_failure(status)) return;
   const double time = internalGetTime();
@@ -177,7 +178,10 @@ void GregorianCalendar::computeFields(EngineStatus& status) {
     return;
   }
   const TimeZone& zone = getTimeZone();
-  const std::int32_t rawOffset = zone.getRawOffset();
+  std::int32_t rawOffset = 0;
+  std::int32_t dstOffset = 0;
+  const bool knownByInstant = zone.getOffsetsAtInstant(time, rawOffset, dstOffset);
+  if (!knownByInstant) rawOffset = zone.getRawOffset();
   const auto clampLocal = [](double instant, double offset, double local) {
     if (instant > 0 && offset > 0 && local < 0) return LATEST_SUPPORTED_MILLIS;
     if (instant < 0 && offset < 0 && local > 0) return EARLIEST_SUPPORTED_MILLIS;
@@ -188,9 +192,8 @@ void GregorianCalendar::computeFields(EngineStatus& status) {
   const std::int64_t day = dayOf(localMillis);
   applyCivilDay(civilDay(day), false);
   auto millisInDay = static_cast<std::int32_t>(localMillis - day * kMillisPerDay);
-  std::int32_t dstOffset = 0;
   // A zone without daylight time has its raw offset all year.
-  if (zone.useDaylightTime()) {
+  if (!knownByInstant && zone.useDaylightTime()) {
     const std::int32_t era = internalGet(Era);
     const std::int32_t rawYear = era == BC ? 1 - internalGet(Year) : internalGet(Year);
     dstOffset = zone.getOffset(era, internalGet(Year), internalGet(Month), internalGet(Day_of_month),
@@ -251,7 +254,7 @@ void GregorianCalendar::computeTime(EngineStatus& status) {
   const bool isGregorian = year >= fGregorianCutoverYear;
   double julianDay = computeJulianDay(isGregorian, year);
   double millis = (julianDay - kEpochJulianDay) * kDayMillis;
-  if (isGregorian != (millis >= fNormalizedGregorianCutover) && julianDay != -106749550580.0) {
+  if (isGregorian != (millis >= fNormalizedGregorianCutover) && julianDay != eng_civil::kOverflowedJulianDay) {
     julianDay = computeJulianDay(!isGregorian, year);
     millis = (julianDay - kEpochJulianDay) * kDayMillis;
   }
@@ -277,10 +280,16 @@ void GregorianCalendar::computeTime(EngineStatus& status) {
   // day overflowed, is not the one in those fields).
   const bool callerOffset = stampOf(Zone_offset) >= kMinimumUserStamp;
   const TimeZone& zone = getTimeZone();
-  const double zoneOffset = callerOffset ? internalGet(Zone_offset) : zone.getRawOffset();
+  std::int32_t localRaw = 0, localDst = 0;
+  const bool knownByLocalTime = !callerOffset && zone.getOffsetsAtLocalTime(millis, localRaw, localDst);
+  const double zoneOffset = callerOffset       ? internalGet(Zone_offset)
+                            : knownByLocalTime ? localRaw
+                                               : zone.getRawOffset();
   double dstOffset = 0;
   if (callerOffset) {
     dstOffset = internalGet(Dst_offset);
+  } else if (knownByLocalTime) {
+    dstOffset = localDst;
   } else if (zone.useDaylightTime()) {
     const std::int64_t localMillis = floorMillis(millis);
     const std::int64_t day = dayOf(localMillis);
@@ -409,6 +418,10 @@ bool GregorianCalendar::validateFields() const {
   for (int f = 0; f < FIELD_COUNT; ++f) {
     const auto field = static_cast<EDateFields>(f);
     if (field == Day_of_month || field == Day_of_year || !isSet(field)) continue;
+    // The offsets a zone gave are facts of its history, which may lie
+    // outside the tables (double summer time, daylight time below standard
+    // time, old local mean times); only a caller's own are checked.
+    if ((field == Zone_offset || field == Dst_offset) && stampOf(field) < kMinimumUserStamp) continue;
     if (!boundsCheck(internalGet(field), field)) return false;
   }
   if (isSet(Day_of_month)) {

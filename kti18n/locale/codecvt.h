@@ -11,6 +11,7 @@
 #include <string>
 
 #include "kti18n/locale/locale.h"
+#include "kti18n/unicode/encoding_names.h"
 
 class ExternalEncoding;
 class InternalEncoding;
@@ -34,11 +35,10 @@ class zv_codecvt : public zv_locale::facet {
   // copy of the technical name.
   static const unsigned char* GetEncodingDisplayName(const char*& name);
 
-  // The encoding table, sorted by byte-wise comparison of the technical names.
-  struct EncodingName {
-    const char* technicalName;
-    const char* displayName;  // UTF-8
-  };
+  // The encoding table (the encodings of locales), sorted by byte-wise
+  // comparison of the technical names; each row has at least technicalName
+  // and displayName (UTF-8).
+  using EncodingName = zv_encoding_row;
   static const EncodingName* EncodingNamesBegin();
   static const EncodingName* EncodingNamesEnd();
 

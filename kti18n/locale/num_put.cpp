@@ -43,30 +43,21 @@ ucs2string_formatter& zv_num_put::do_put(ucs2string_formatter& out, unsigned sho
     out.append(fraction);
     return out;
   }
-  const int mode = m_punct->mode();
   const unsigned short sign = m_punct->negative_sign();
-  if (negative) {
-    if (mode == 0) out.append(u'(');
-    if (mode == 1 || mode == 2) out.append(sign);
-    if (mode == 2) out.append(u' ');
-  }
-  if (integer.empty()) {
-    out.append(m_punct->GetDigits(false)[0]);
-  } else {
-    out.append(integer);
-  }
-  out.append(m_punct->decimal_point());
-  out.append(fraction);
-  if (hasExponent) {
-    out.append(m_punct->GetExponent(false));
-    if (negativeExponent) out.append(sign);
-    out.append(exponent);
-  }
-  if (negative) {
-    if (mode == 0) out.append(u')');
-    if (mode == 4) out.append(u' ');
-    if (mode == 3 || mode == 4) out.append(sign);
-  }
+  put_signed(out, m_punct->mode(), sign, negative, [&] {
+    if (integer.empty()) {
+      out.append(m_punct->GetDigits(false)[0]);
+    } else {
+      out.append(integer);
+    }
+    out.append(m_punct->decimal_point());
+    out.append(fraction);
+    if (hasExponent) {
+      out.append(m_punct->GetExponent(false));
+      if (negativeExponent) out.append(sign);
+      out.append(exponent);
+    }
+  });
   return out;
 }
 
@@ -90,25 +81,7 @@ ucs2string_formatter& zv_num_put::do_put(ucs2string_formatter& out, unsigned sho
 ucs2string_formatter& zv_num_put::do_put(ucs2string_formatter& out, unsigned short, long value) const {
   const std::uint64_t magnitude =
       value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-  if (value >= 0) {
-    put_magnitude(out, magnitude);
-    return out;
-  }
-  // Modes other than 0 to 4 are written like mode 1.
-  const int mode = m_punct->mode();
-  const unsigned short sign = m_punct->negative_sign();
-  if (mode == 0) {
-    out.append(u'(');
-  } else if (mode == 2) {
-    out.append(sign);
-    out.append(u' ');
-  } else if (mode != 3 && mode != 4) {
-    out.append(sign);
-  }
-  put_magnitude(out, magnitude);
-  if (mode == 0) out.append(u')');
-  if (mode == 4) out.append(u' ');
-  if (mode == 3 || mode == 4) out.append(sign);
+  put_signed(out, m_punct->mode(), m_punct->negative_sign(), value < 0, [&] { put_magnitude(out, magnitude); });
   return out;
 }
 

@@ -50,6 +50,32 @@ class zv_num_put : public zv_locale::facet {
 
   const zv_numpunct& punctuation() const { return *m_punct; }
 
+  // Writes a number: the digits that write_digits() appends, decorated for
+  // a negative number as the negative mode says. Modes other than 0 to 4
+  // (a locale-data record can hold any 32-bit value) are written like
+  // mode 1, so a number never loses its sign. Every signed number of the
+  // facet and of the number formats' plain form goes through here.
+  template <typename WriteDigits>
+  static void put_signed(ucs2string_formatter& out, int mode, unsigned short sign, bool negative,
+                         WriteDigits&& write_digits) {
+    if (!negative) {
+      write_digits();
+      return;
+    }
+    if (mode == 0) {
+      out.append(u'(');
+    } else if (mode == 2) {
+      out.append(sign);
+      out.append(u' ');
+    } else if (mode != 3 && mode != 4) {
+      out.append(sign);
+    }
+    write_digits();
+    if (mode == 0) out.append(u')');
+    if (mode == 4) out.append(u' ');
+    if (mode == 3 || mode == 4) out.append(sign);
+  }
+
  protected:
   virtual ucs2string_formatter& do_put(ucs2string_formatter& out, unsigned short fill, double value) const;
   virtual ucs2string_formatter& do_put(ucs2string_formatter& out, unsigned short fill, unsigned long value) const;

@@ -154,31 +154,40 @@ void StringActor::Act(const unsigned char* bytes, std::size_t n) {
 }
 
 void Ucs2StringActor::Act(const unsigned short* units, std::size_t n) {
-  // Appended piece by piece: a count of npos would mean "up to a 0 unit".
-  while (n > 0) {
-    auto piece = static_cast<ucs2string::size_type>(std::min<std::size_t>(n, 0x40000000));
-    out_.append(units, piece);
-    units += piece;
-    n -= piece;
-  }
+  if (pending_.size() + n > ucs2string::max_length - out_.length()) throw ZVException(ZV_E_LENGTH);
+  pending_.insert(pending_.end(), units, units + n);
+}
+
+void Ucs2StringActor::Flush() {
+  if (pending_.empty()) return;
+  out_.append(pending_.data(), static_cast<ucs2string::size_type>(pending_.size()));
+  pending_.clear();
 }
 
 void Utf8StringActor::Act(const unsigned char* bytes, std::size_t n) {
-  while (n > 0) {
-    auto piece = static_cast<zv_utf8string::size_type>(std::min<std::size_t>(n, 0x40000000));
-    out_.append(bytes, piece);
-    bytes += piece;
-    n -= piece;
-  }
+  if (pending_.size() + n > zv_utf8string::max_length - out_.length()) throw ZVException(ZV_E_LENGTH);
+  pending_.insert(pending_.end(), bytes, bytes + n);
+}
+
+void Utf8StringActor::Flush() {
+  if (pending_.empty()) return;
+  out_.append(pending_.data(), static_cast<zv_utf8string::size_type>(pending_.size()));
+  pending_.clear();
 }
 
 namespace {
 
 template <class Unit>
 void PutAll(EncodingSource<Unit>& source, UnicodeLibActor& actor) {
-  for (std::span<const Unit> chunk = source.Peek(); !chunk.empty(); chunk = source.Peek()) {
-    actor.Act(chunk.data(), chunk.size());
-    source.Consume(chunk.size());
+  try {
+    for (std::span<const Unit> chunk = source.Peek(); !chunk.empty(); chunk = source.Peek()) {
+      actor.Act(chunk.data(), chunk.size());
+      source.Consume(chunk.size());
+    }
+    actor.Flush();
+  } catch (...) {
+    actor.Discard();
+    throw;
   }
 }
 

@@ -111,4 +111,14 @@ TEST(StrPrintf, LongResultsAreNotCutAndErrorsAreReported) {
   EXPECT_EQ(untouched.view(), std::u16string_view(u"kept"));
 }
 
+TEST(StrPrintf, AnUnconvertibleNarrowStringFailsAtOnce) {
+  // In the C locale the byte 0xFF is no character: the conversion fails
+  // without growing its buffer towards the limit first.
+  ucs2string out(u"kept");
+  alloc_counter::Watch watch;
+  EXPECT_LT(strprintf(out, ucs2string::u16(u"%hs"), "bad \xFF byte"), 0);
+  EXPECT_LT(watch.last_size(), std::size_t{1} << 16);
+  EXPECT_EQ(out.view(), std::u16string_view(u"kept"));
+}
+
 }  // namespace
