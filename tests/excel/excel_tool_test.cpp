@@ -56,7 +56,7 @@ TEST_F(ExcelTools, TranslateNotesApproximationsAndRefusesUnreadableCodes) {
   ToolRun r = RunTool("translate --number --from excel --to serial '#,##0,'", true);
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "kti18n: translate: '#,##0,' is shown approximately (scaling)\nT[#]T[gs]T[#]T[#]T[0]\n");
-  EXPECT_EQ(RunTool("translate --number --from excel --to serial '\"open'").status, 2);
+  EXPECT_EQ(RunTool("translate --number --from excel --to serial '\"open'").status, 1);
 }
 
 TEST_F(ExcelTools, NumberFormatsThroughSpreadsheetCodes) {
