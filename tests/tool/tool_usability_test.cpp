@@ -21,7 +21,7 @@ struct Result {
 
 // Runs a shell command line in which TOOL stands for the kti18n tool;
 // stderr is kept apart unless the command line redirects it.
-Result Run(std::string command) {
+Result RunTool(std::string command) {
   const std::string tool = std::string(KTI18N_BINARY_DIR) + "/kti18n";
   for (std::size_t at; (at = command.find("TOOL")) != std::string::npos;) command.replace(at, 4, tool);
   Result r;
@@ -46,7 +46,7 @@ class Tool : public ::testing::Test {
 
 std::vector<std::string> Subcommands() {
   std::vector<std::string> names;
-  std::istringstream list(Run("TOOL --help").out);
+  std::istringstream list(RunTool("TOOL --help").out);
   std::string line;
   bool inList = false;
   while (std::getline(list, line)) {
@@ -61,7 +61,7 @@ TEST_F(Tool, EverySubcommandExplainsItself) {
   const auto names = Subcommands();
   ASSERT_GE(names.size(), 10u);
   for (const std::string& name : names) {
-    const Result r = Run("TOOL " + name + " --help 2>&1");
+    const Result r = RunTool("TOOL " + name + " --help 2>&1");
     EXPECT_EQ(r.status, 0) << name;
     EXPECT_EQ(r.out.rfind("usage: kti18n " + name + " ", 0), 0u) << r.out;
     EXPECT_TRUE(Has(r.out, "\noptions:\n") && Has(r.out, "  --help")) << r.out;
@@ -69,51 +69,51 @@ TEST_F(Tool, EverySubcommandExplainsItself) {
     ASSERT_NE(examples, std::string::npos) << name;
     EXPECT_GE(std::count(r.out.begin() + static_cast<long>(examples), r.out.end(), '\n'), 3) << name;
   }
-  EXPECT_EQ(Run("TOOL help number").out, Run("TOOL number --help").out);
+  EXPECT_EQ(RunTool("TOOL help number").out, RunTool("TOOL number --help").out);
   // After "--" it is an argument, not a request for help.
-  EXPECT_NE(Run("TOOL locale -- --help 2>/dev/null").status, 0);
+  EXPECT_NE(RunTool("TOOL locale -- --help 2>/dev/null").status, 0);
 }
 
 TEST_F(Tool, LocaleNamesAsPeopleTypeThem) {
-  const std::string german = Run("TOOL locales --locale de_DE").out;
+  const std::string german = RunTool("TOOL locales --locale de_DE").out;
   ASSERT_TRUE(Has(german, "\tde_DE.CP1252@de_DE\t")) << german;
   for (const char* typed : {"de-DE", "de-de", "de_DE@euro", "de_DE.CP1252@de_DE"})
-    EXPECT_EQ(Run(std::string("TOOL locales --locale ") + typed).out, german) << typed;
-  const Result utf8 = Run("TOOL locales --locale de_DE.utf8");
+    EXPECT_EQ(RunTool(std::string("TOOL locales --locale ") + typed).out, german) << typed;
+  const Result utf8 = RunTool("TOOL locales --locale de_DE.utf8");
   EXPECT_EQ(utf8.status, 0);
   EXPECT_TRUE(Has(utf8.out, "de_DE.UTF-8@de_DE"));
-  EXPECT_EQ(Run("TOOL locales --locale de_DE.UTF-8").out, utf8.out);
-  EXPECT_EQ(Run("TOOL locales --locale C.UTF-8").out, "0\tC\tclassic\n");
-  EXPECT_TRUE(Has(Run("TOOL locales --locale i18n.CP1252@i18n").out, "31000\t"));
-  const Result unknown = Run("TOOL locales --locale xx-YY 2>&1");
+  EXPECT_EQ(RunTool("TOOL locales --locale de_DE.UTF-8").out, utf8.out);
+  EXPECT_EQ(RunTool("TOOL locales --locale C.UTF-8").out, "0\tC\tclassic\n");
+  EXPECT_TRUE(Has(RunTool("TOOL locales --locale i18n.CP1252@i18n").out, "31000\t"));
+  const Result unknown = RunTool("TOOL locales --locale xx-YY 2>&1");
   EXPECT_EQ(unknown.status, 2);
   EXPECT_TRUE(Has(unknown.out, "no locale matches 'xx-YY'"));
 }
 
 TEST_F(Tool, TheEnvironmentChoosesTheDefaultLocale) {
-  EXPECT_EQ(Run("LANG=de_DE.UTF-8 TOOL number --default standard 1234.5").out,
-            Run("TOOL number --locale de-DE --default standard 1234.5").out);
-  EXPECT_EQ(Run("LC_ALL=fr_CA.utf8 LANG=de_DE TOOL number --default standard 1234.5").out,
-            Run("TOOL number --locale fr-CA --default standard 1234.5").out);
+  EXPECT_EQ(RunTool("LANG=de_DE.UTF-8 TOOL number --default standard 1234.5").out,
+            RunTool("TOOL number --locale de-DE --default standard 1234.5").out);
+  EXPECT_EQ(RunTool("LC_ALL=fr_CA.utf8 LANG=de_DE TOOL number --default standard 1234.5").out,
+            RunTool("TOOL number --locale fr-CA --default standard 1234.5").out);
   // A host name the catalog lacks leaves the classic locale, without an error.
-  const Result r = Run("LANG=tlh_XX.UTF-8 TOOL number --default standard 1234.5");
+  const Result r = RunTool("LANG=tlh_XX.UTF-8 TOOL number --default standard 1234.5");
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, Run("TOOL number --locale C --default standard 1234.5").out);
+  EXPECT_EQ(r.out, RunTool("TOOL number --locale C --default standard 1234.5").out);
 }
 
 TEST_F(Tool, UnreadablePatternsAreWarnings) {
-  Result r = Run("TOOL number --pattern 'T[#]T[gs]T[xx]' 1 2>&1");
+  Result r = RunTool("TOOL number --pattern 'T[#]T[gs]T[xx]' 1 2>&1");
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(Has(r.out, "kti18n: number: warning: 'T[#]T[gs]T[xx]' cannot be read: reading failed at character 10"))
       << r.out;
   EXPECT_FALSE(Has(r.out, "#FORMAT"));
-  r = Run("TOOL translate --number --from serial --to native 'T[0' 2>&1");
+  r = RunTool("TOOL translate --number --from serial --to native 'T[0' 2>&1");
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(Has(r.out, "kti18n: translate: warning:")) << r.out;
 }
 
 TEST_F(Tool, ErrorsNameTheProblemThenTheStatus) {
-  const Result r = Run("TOOL number --pattern \"$(printf 'T[0]\\200')\" 1 2>&1");
+  const Result r = RunTool("TOOL number --pattern \"$(printf 'T[0]\\200')\" 1 2>&1");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "kti18n: number: the pattern is not valid UTF-8 (0x80041123 invalid data, ZV_E_INVALID_DATA)\n");
 }
@@ -122,9 +122,9 @@ TEST_F(Tool, OutputThatCannotBeWrittenIsAFailure) {
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this host";
   for (const char* command : {"locales", "encodings", "--help", "--version", "number --help",
                               "number --pattern T[0] 1", "tokens"}) {
-    EXPECT_EQ(Run(std::string("TOOL ") + command + " > /dev/full 2>/dev/null").status, 1) << command;
+    EXPECT_EQ(RunTool(std::string("TOOL ") + command + " > /dev/full 2>/dev/null").status, 1) << command;
   }
-  const Result message = Run("TOOL locales 2>&1 > /dev/full");
+  const Result message = RunTool("TOOL locales 2>&1 > /dev/full");
   EXPECT_TRUE(Has(message.out, "kti18n: locales: cannot write standard output")) << message.out;
 }
 
