@@ -5,7 +5,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE      ?= cmake
 GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all build demo test sanitize bench clean locale-data
+.PHONY: all build demo test sanitize bench bench-collation clean locale-data collation-data tzdata
 
 all: build
 
@@ -20,24 +20,48 @@ demo: $(BUILD)/CMakeCache.txt
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target kti18n_tool kti18nloc
 	./$(BUILD)/kti18n demo
 
-test: build
+test: build tzdata
 	cd $(BUILD) && ctest -j $(JOBS) --output-on-failure
 
 $(SANBUILD)/CMakeCache.txt:
 	$(CMAKE) -S . -B $(SANBUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DKTI18N_SANITIZE=ON -DKTI18N_BUILD_BENCH=OFF
 
-sanitize: $(SANBUILD)/CMakeCache.txt
+sanitize: $(SANBUILD)/CMakeCache.txt tzdata
 	$(CMAKE) --build $(SANBUILD) -j $(JOBS)
 	cd $(SANBUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest -j $(JOBS) --output-on-failure
 
-bench: build
+bench: build tzdata
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
 
 # Regenerates the locale-data records from CLDR (Debian's unicode-cldr-core).
 locale-data:
 	@test -d /usr/share/unicode/cldr/common/main || (apt-get update && apt-get install -y unicode-cldr-core)
 	python3 tools/gen_locale_data.py
+
+# The zone tests and benchmarks read the host's tz database (Debian's tzdata);
+# without it they skip, so a failed installation only warns.
+ZONEINFO ?= $(if $(TZDIR),$(TZDIR),/usr/share/zoneinfo)
+tzdata:
+	@test -f $(ZONEINFO)/Europe/Paris || \
+	  ( SUDO=$$( [ "$$(id -u)" -ne 0 ] && echo "sudo -n" ); \
+	    $$SUDO apt-get update -qq && $$SUDO apt-get install -y -qq tzdata ) || \
+	  echo "warning: tzdata is not installed; the zone database tests will skip"
+
+# Regenerates the collation tables from CLDR's root collation and tailorings
+# (Debian's unicode-cldr-core, which also ships the conformance test file).
+CLDR_UCA := /usr/share/unicode/cldr/common/uca
+collation-data:
+	@test -f $(CLDR_UCA)/allkeys_CLDR.txt -a -f $(CLDR_UCA)/CollationTest_CLDR_NON_IGNORABLE.txt || \
+	  (apt-get update && apt-get install -y unicode-cldr-core)
+	python3 tools/gen_collation_tables.py > kti18n/unicode/collation_tables.cpp.new
+	mv kti18n/unicode/collation_tables.cpp.new kti18n/unicode/collation_tables.cpp
+
+# The collation benchmark with its glibc peers, whose locales come from
+# Debian's locales-all.
+bench-collation: build
+	@locale -a 2>/dev/null | grep -qi '^sv_SE.utf8$$' || (apt-get update && apt-get install -y locales-all)
+	./$(BUILD)/bench/bench_collation
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD)

@@ -127,7 +127,12 @@ std::int32_t GregorianCalendar::yearLength() const { return yearLength(extendedY
 // ---- Daylight time ---------------------------------------------------------
 
 bool GregorianCalendar::inDaylightTime(EngineStatus& status) {
-  if (eng_failure(status) || !getTimeZone().useDaylightTime()) return false;
+  // A zone with history may have had daylight time in a year when it
+  // no longer uses it; the fields tell.
+  if (eng_failure(status)) return false;
+  const TimeZone& zone = getTimeZone();
+  std::int32_t raw = 0, dst = 0;
+  if (!zone.useDaylightTime() && !zone.getOffsetsAtInstant(0.0, raw, dst)) return false;
   complete(status);
   return eng_success(status) && internalGet(Dst_offset) != 0;
 }

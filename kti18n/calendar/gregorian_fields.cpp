@@ -166,9 +166,10 @@ std::int32_t GregorianCalendar::weekNumber(std::int32_t dayOfPeriod, std::int32_
   return week;
 }
 
-// The zone's raw offset gives the local standard time, whose date decides
+// A zone that knows its offsets by instant gives both at once. Otherwise
+// the zone's raw offset gives the local standard time, whose date decides
 // the daylight offset. When daylight time pushes the time of day past
-// midnight the date is read again.
+// midnight (either way) the date is read again.
 void GregorianCalendar::computeFields(EngineStatus& status) {
   if (eng_failure(status)) return;
   const double time = internalGetTime();
@@ -177,7 +178,10 @@ void GregorianCalendar::computeFields(EngineStatus& status) {
     return;
   }
   const TimeZone& zone = getTimeZone();
-  const std::int32_t rawOffset = zone.getRawOffset();
+  std::int32_t rawOffset = 0;
+  std::int32_t dstOffset = 0;
+  const bool knownByInstant = zone.getOffsetsAtInstant(time, rawOffset, dstOffset);
+  if (!knownByInstant) rawOffset = zone.getRawOffset();
   const auto clampLocal = [](double instant, double offset, double local) {
     if (instant > 0 && offset > 0 && local < 0) return LATEST_SUPPORTED_MILLIS;
     if (instant < 0 && offset < 0 && local > 0) return EARLIEST_SUPPORTED_MILLIS;
@@ -188,9 +192,8 @@ void GregorianCalendar::computeFields(EngineStatus& status) {
   const std::int64_t day = dayOf(localMillis);
   applyCivilDay(civilDay(day), false);
   auto millisInDay = static_cast<std::int32_t>(localMillis - day * kMillisPerDay);
-  std::int32_t dstOffset = 0;
   // A zone without daylight time has its raw offset all year.
-  if (zone.useDaylightTime()) {
+  if (!knownByInstant && zone.useDaylightTime()) {
     const std::int32_t era = internalGet(Era);
     const std::int32_t rawYear = era == BC ? 1 - internalGet(Year) : internalGet(Year);
     dstOffset = zone.getOffset(era, internalGet(Year), internalGet(Month), internalGet(Day_of_month),
@@ -277,10 +280,16 @@ void GregorianCalendar::computeTime(EngineStatus& status) {
   // day overflowed, is not the one in those fields).
   const bool callerOffset = stampOf(Zone_offset) >= kMinimumUserStamp;
   const TimeZone& zone = getTimeZone();
-  const double zoneOffset = callerOffset ? internalGet(Zone_offset) : zone.getRawOffset();
+  std::int32_t localRaw = 0, localDst = 0;
+  const bool knownByLocalTime = !callerOffset && zone.getOffsetsAtLocalTime(millis, localRaw, localDst);
+  const double zoneOffset = callerOffset       ? internalGet(Zone_offset)
+                            : knownByLocalTime ? localRaw
+                                               : zone.getRawOffset();
   double dstOffset = 0;
   if (callerOffset) {
     dstOffset = internalGet(Dst_offset);
+  } else if (knownByLocalTime) {
+    dstOffset = localDst;
   } else if (zone.useDaylightTime()) {
     const std::int64_t localMillis = floorMillis(millis);
     const std::int64_t day = dayOf(localMillis);
@@ -409,6 +418,10 @@ bool GregorianCalendar::validateFields() const {
   for (int f = 0; f < FIELD_COUNT; ++f) {
     const auto field = static_cast<EDateFields>(f);
     if (field == Day_of_month || field == Day_of_year || !isSet(field)) continue;
+    // The offsets a zone gave are facts of its history, which may lie
+    // outside the tables (double summer time, daylight time below standard
+    // time, old local mean times); only a caller's own are checked.
+    if ((field == Zone_offset || field == Dst_offset) && stampOf(field) < kMinimumUserStamp) continue;
     if (!boundsCheck(internalGet(field), field)) return false;
   }
   if (isSet(Day_of_month)) {

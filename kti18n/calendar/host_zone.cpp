@@ -80,13 +80,6 @@ class Reader {
   std::size_t pos_ = 0;
 };
 
-// A transition date as the rule string gives it.
-struct PosixDate {
-  enum Kind { kJulianNoLeap, kZeroBased, kMonthWeekDay } kind;
-  int a = 0, b = 0, c = 0;  // n; or month 1..12, week 1..5, weekday 0..6
-  std::int32_t seconds = 7200;  // time of day, default 02:00
-};
-
 std::optional<PosixDate> parseDate(Reader& in) {
   PosixDate d{PosixDate::kZeroBased};
   if (in.accept('J')) {
@@ -201,47 +194,58 @@ std::optional<std::string> zoneFilePath(std::string_view name) {
 
 }  // namespace
 
-std::optional<HostZoneRule> parsePosixRule(std::string_view text) {
+std::optional<PosixRuleText> parsePosixRuleText(std::string_view text) {
   Reader in(text);
-  HostZoneRule zone;
+  PosixRuleText rule;
   const auto stdName = in.name();
   if (!stdName) return std::nullopt;
   const auto stdOffset = in.duration(24);
   if (!stdOffset) return std::nullopt;
-  zone.name = *stdName;
-  zone.rawOffset = -*stdOffset * 1000;  // the rule string counts west of UTC
-  if (in.done()) return zone;
+  rule.stdName = *stdName;
+  rule.stdOffset = -*stdOffset;  // the rule string counts west of UTC
+  if (in.done()) return rule;
 
   const auto dstName = in.name();
   if (!dstName) return std::nullopt;
-  std::int32_t dstOffset = *stdOffset - 3600;
+  rule.dstName = *dstName;
+  rule.hasDaylight = true;
+  rule.dstOffset = rule.stdOffset + 3600;
   if (!in.done() && in.peek() != ',') {
     const auto given = in.duration(24);
     if (!given) return std::nullopt;
-    dstOffset = *given;
+    rule.dstOffset = -*given;
   }
   // Without transition dates the customary ones apply: second Sunday of
-  // March to first Sunday of November, at 02:00.
-  PosixDate start{PosixDate::kMonthWeekDay, 3, 2, 0}, end{PosixDate::kMonthWeekDay, 11, 1, 0};
+  // March to first Sunday of November, at 02:00 (the defaults of the struct).
   if (in.accept(',')) {
     const auto s = parseDate(in);
     if (!s || !in.accept(',')) return std::nullopt;
     const auto e = parseDate(in);
     if (!e) return std::nullopt;
-    start = *s;
-    end = *e;
+    rule.start = *s;
+    rule.end = *e;
   }
   if (!in.done()) return std::nullopt;
+  return rule;
+}
 
-  std::int32_t savings = (*stdOffset - dstOffset) * 1000;
+std::optional<HostZoneRule> parsePosixRule(std::string_view text) {
+  const auto rule = parsePosixRuleText(text);
+  if (!rule) return std::nullopt;
+  HostZoneRule zone;
+  zone.name = rule->stdName;
+  zone.rawOffset = rule->stdOffset * 1000;
+  if (!rule->hasDaylight) return zone;
+  std::int32_t savings = (rule->dstOffset - rule->stdOffset) * 1000;
   if (savings == 0) return zone;
+  PosixDate start = rule->start, end = rule->end;
   if (savings < 0) {
     // Negative daylight saving (winter time below the standard offset, as in
     // "IST-1GMT0,M10.5.0,M3.5.0/1"): the engine only adds savings, so the
     // lower offset becomes standard time and the periods swap. Transition
     // times stay right because both are wall-clock times.
-    zone.name = *dstName;
-    zone.rawOffset = -dstOffset * 1000;
+    zone.name = rule->dstName;
+    zone.rawOffset = rule->dstOffset * 1000;
     savings = -savings;
     std::swap(start, end);
   }

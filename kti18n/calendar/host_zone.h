@@ -31,7 +31,28 @@ struct HostZoneRule {
   TransitionRule start, end;
 };
 
+// A transition date of a rule string as written: Jn (day 1..365, never
+// counting 29 February), n (zero-based day 0..365, counting it) or Mm.w.d
+// (weekday d, 0 = Sunday, of week w, 5 = the last, of month m), and the
+// local time of day in seconds (-167..167 hours, default 02:00).
+struct PosixDate {
+  enum Kind { kJulianNoLeap, kZeroBased, kMonthWeekDay } kind;
+  int a = 0, b = 0, c = 0;  // n; or month 1..12, week 1..5, weekday 0..6
+  std::int32_t seconds = 7200;
+};
+
+// A rule string as written, offsets in seconds east of UTC.
+struct PosixRuleText {
+  std::string stdName, dstName;
+  std::int32_t stdOffset = 0;
+  bool hasDaylight = false;
+  std::int32_t dstOffset = 0;
+  PosixDate start{PosixDate::kMonthWeekDay, 3, 2, 0}, end{PosixDate::kMonthWeekDay, 11, 1, 0};
+};
+
 // Reads a POSIX TZ rule string; nothing when it is malformed.
+std::optional<PosixRuleText> parsePosixRuleText(std::string_view text);
+// The same in the engine's rule encoding.
 std::optional<HostZoneRule> parsePosixRule(std::string_view text);
 // The rule string at the end of a TZif (version 2 or later) file's
 // contents; nothing when there is none.

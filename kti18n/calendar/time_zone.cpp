@@ -1,31 +1,42 @@
 #include "kti18n/calendar/time_zone.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "kti18n/base/thread.h"
 #include "kti18n/calendar/builtin_zones.h"
 #include "kti18n/calendar/host_zone.h"
 #include "kti18n/calendar/simple_time_zone.h"
+#include "kti18n/calendar/zone_database.h"
+#include "kti18n/calendar/zone_mutex.h"
 
 namespace {
 
-// Guards the default zone and the ID list. Created by the engine's start-up;
-// the functions below fall back to a function-local lock if called outside
-// it (for instance from another start-up object's constructor).
+// Guards the default zone, the ID list and the zone database's cache.
+// Created by the engine's start-up; the functions below fall back to a
+// function-local lock if called outside it (for instance from another
+// start-up object's constructor).
 os_critical_section* gZoneMutex = nullptr;
 
-os_critical_section& zoneMutex() {
+}  // namespace
+
+os_critical_section& eng_zoneMutex() {
   if (gZoneMutex != nullptr) return *gZoneMutex;
   static os_critical_section fallback;
   return fallback;
 }
 
+namespace {
+os_critical_section& zoneMutex() { return eng_zoneMutex(); }
 }  // namespace
 
 const char TimeZone::classIdTag = 0;
 const TimeZone* TimeZone::GMT = nullptr;
 TimeZone* TimeZone::fgDefaultZone = nullptr;
 ucs2string* TimeZone::ZONE_IDS = nullptr;
+std::int32_t TimeZone::ZONE_COUNT = 0;
 bool TimeZone::DATA_LOADED = false;
 
 TimeZone::~TimeZone() = default;
@@ -38,20 +49,33 @@ bool TimeZone::hasSameRules(const TimeZone& other) const {
   return getRawOffset() == other.getRawOffset() && useDaylightTime() == other.useDaylightTime();
 }
 
-// ---- Built-in zones --------------------------------------------------------
+bool TimeZone::getOffsetsAtInstant(double, std::int32_t&, std::int32_t&) const { return false; }
 
+bool TimeZone::getOffsetsAtLocalTime(double, std::int32_t&, std::int32_t&) const { return false; }
+
+// ---- Known zones -----------------------------------------------------------
+
+// The IDs of the database and the built-in ones, sorted and without
+// repeats (the database knows the built-in IDs too).
 void TimeZone::loadZoneData() {
   os_lock_guard hold(zoneMutex());
   if (DATA_LOADED) return;
-  ZONE_IDS = new ucs2string[eng_zones::kBuiltinZoneCount];
-  for (std::int32_t i = 0; i < eng_zones::kBuiltinZoneCount; ++i) ZONE_IDS[i] = eng_zones::kBuiltinZones[i].id;
+  std::vector<std::string> ids = eng_tzdb::availableIds();
+  for (std::int32_t i = 0; i < eng_zones::kBuiltinZoneCount; ++i) ids.emplace_back(eng_zones::kBuiltinZones[i].id);
+  std::sort(ids.begin(), ids.end());
+  ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+  ZONE_COUNT = static_cast<std::int32_t>(ids.size());
+  ZONE_IDS = new ucs2string[ids.size()];
+  for (std::size_t i = 0; i < ids.size(); ++i) ZONE_IDS[i] = ids[i].c_str();
   DATA_LOADED = true;
 }
 
+// The database comes first: a built-in zone keeps one yearly rule for all
+// years and serves only when the host has no zone files.
 TimeZone* TimeZone::createTimeZone(const ucs2string& id) {
-  loadZoneData();
+  if (TimeZone* zone = eng_tzdb::createZone(id)) return zone;
   for (std::int32_t i = 0; i < eng_zones::kBuiltinZoneCount; ++i) {
-    if (ZONE_IDS[i] != id) continue;
+    if (id != eng_zones::kBuiltinZones[i].id) continue;
     const eng_zones::BuiltinZone& z = eng_zones::kBuiltinZones[i];
     if (z.savings == 0) return new SimpleTimeZone(SimpleTimeZone::StandardZone{z.rawOffset}, id);
     const SimpleTimeZone::DSTZone record{z.rawOffset,  z.savings,    z.startMonth, z.startDay,
@@ -65,7 +89,7 @@ TimeZone* TimeZone::createTimeZone(const ucs2string& id) {
 
 const ucs2string** TimeZone::createAvailableIDs(std::int32_t& count) {
   loadZoneData();
-  count = eng_zones::kBuiltinZoneCount;
+  count = ZONE_COUNT;
   const ucs2string** ids = new const ucs2string*[static_cast<std::size_t>(count)];
   for (std::int32_t i = 0; i < count; ++i) ids[i] = &ZONE_IDS[i];
   return ids;
@@ -73,9 +97,12 @@ const ucs2string** TimeZone::createAvailableIDs(std::int32_t& count) {
 
 // ---- The default zone ------------------------------------------------------
 
-// The host zone in the engine's terms. The host's transition times are
-// wall-clock times, which is the engine's wall-time mode.
+// The host zone: from the database when TZ or /etc/localtime leads to a
+// zone file; otherwise (a POSIX rule string in TZ) its one yearly rule in
+// the engine's terms, whose transition times are wall-clock times, the
+// engine's wall-time mode.
 TimeZone* TimeZone::createHostZone() {
+  if (TimeZone* zone = eng_tzdb::createHostZone(std::getenv("TZ"))) return zone;
   const auto host = eng_host::readHostZone(std::getenv("TZ"));
   if (!host) return new SimpleTimeZone(0, "UTC"_u2);
   const ucs2string id(host->name.c_str());
@@ -136,6 +163,7 @@ void ZoneEngineInitExit::exit() {
   TimeZone::fgDefaultZone = nullptr;
   delete[] TimeZone::ZONE_IDS;
   TimeZone::ZONE_IDS = nullptr;
+  TimeZone::ZONE_COUNT = 0;
   TimeZone::DATA_LOADED = false;
   delete gZoneMutex;
   gZoneMutex = nullptr;

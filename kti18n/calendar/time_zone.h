@@ -38,19 +38,31 @@ class TimeZone {
   virtual bool hasSameRules(const TimeZone& other) const;
   virtual TimeZone* clone() const = 0;
   virtual ClassID getDynamicClassId() const = 0;
+  // The raw and daylight offsets (ms) in force at an instant, for zones that
+  // keep their offsets by instant, as a zone with history does: the calendar
+  // asks those zones this way, because the local-date forms of getOffset
+  // cannot tell the raw offset of a past period. Rule-based zones answer
+  // false (the default) and are asked by local date.
+  virtual bool getOffsetsAtInstant(double date, std::int32_t& rawOffset, std::int32_t& dstOffset) const;
+  // The same for a local wall-clock time, ms since 1970-01-01 00:00 local.
+  virtual bool getOffsetsAtLocalTime(double localMillis, std::int32_t& rawOffset, std::int32_t& dstOffset) const;
 
   bool operator!=(const TimeZone& that) const { return !operator==(that); }
 
   ucs2string& getID(ucs2string& id) const { return id = fID; }
   void setID(const ucs2string& id) { fID = id; }
 
-  // A new zone for a built-in ID (exact match); any other ID gives a clone
-  // of GMT.
+  // A new zone for an ID of the host's tz database (with the zone's full
+  // history) or, failing that, for a built-in ID (exact match); any other ID
+  // gives a clone of GMT.
   static TimeZone* createTimeZone(const ucs2string& id);
-  // A new array of pointers to the built-in IDs; the caller deletes[] the
-  // array, not the strings.
+  // A new array of pointers to the known IDs, built-in and database ones,
+  // sorted; the caller deletes[] the array, not the strings.
   static const ucs2string** createAvailableIDs(std::int32_t& count);
-  // A clone of the default zone, which is read from the host on first use.
+  // A clone of the default zone, which is read from the host on first use:
+  // the zone TZ names (a database ID, ":ID", a zone file's path or a POSIX
+  // rule string), else the zone of /etc/localtime, with its history when
+  // the database has it and its database name as ID where known.
   static TimeZone* createDefault();
   // Replaces (and deletes) the default zone; null is ignored.
   static void adoptDefault(TimeZone* zone);
@@ -77,6 +89,7 @@ class TimeZone {
   static const char classIdTag;
   static TimeZone* fgDefaultZone;
   static ucs2string* ZONE_IDS;
+  static std::int32_t ZONE_COUNT;
   static bool DATA_LOADED;
 
   ucs2string fID;

@@ -27,11 +27,19 @@ int CompareCodeUnits(const Unit* a, const Unit* aEnd, const Unit* b, const Unit*
   return b < bEnd ? -1 : 0;
 }
 
-// The code-unit order's sort keys are those of any collation that orders by
-// code unit.
-const ktCollation& CodeUnitCollation() {
-  static const ktCollation collation("");
-  return collation;
+// Code-unit order's sort keys: each unit becomes three bytes of 2, 7 and 7
+// bits, each raised by one. The bytes keep the order of the units, are never
+// 0, and have the same width for every unit, so that comparing keys compares
+// the units in turn and a prefix's key is a prefix of the longer key.
+std::string CodeUnitKey(const unsigned short* first, const unsigned short* last) {
+  std::string key;
+  if (last > first) key.reserve(static_cast<std::size_t>(last - first) * 3);
+  for (const unsigned short* p = first; p < last; ++p) {
+    key.push_back(static_cast<char>((*p >> 14) + 1));
+    key.push_back(static_cast<char>(((*p >> 7) & 0x7F) + 1));
+    key.push_back(static_cast<char>((*p & 0x7F) + 1));
+  }
+  return key;
 }
 
 // FNV-1a over 32 bits, from the agreed start value of an empty range.
@@ -60,17 +68,19 @@ int zv_collate::do_compare(const unsigned short* a, const unsigned short* aEnd, 
 }
 
 std::string zv_collate::do_transform(const unsigned short* first, const unsigned short* last) const {
+  if (!m_collation) return CodeUnitKey(first, last);
   std::string key;
-  (m_collation ? *m_collation : CodeUnitCollation()).BuildSortKey(key, first, last);
+  m_collation->BuildSortKey(key, first, last);
   return key;
 }
 
 // With a collation the sort key is hashed, so that texts the collation holds
-// equal hash equally; code-unit order hashes the units themselves. The 32-bit
-// value is returned sign-extended, as a 32-bit long would hold it.
+// equal hash equally; code-unit order hashes the units themselves. An empty
+// range hashes to the start value either way. The 32-bit value is returned
+// sign-extended, as a 32-bit long would hold it.
 long zv_collate::do_hash(const unsigned short* first, const unsigned short* last) const {
-  std::uint32_t h;
-  if (m_collation) {
+  std::uint32_t h = kHashStart;
+  if (m_collation && first < last) {
     std::string key;
     m_collation->BuildSortKey(key, first, last);
     const auto* bytes = reinterpret_cast<const unsigned char*>(key.data());

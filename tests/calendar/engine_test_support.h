@@ -2,7 +2,9 @@
 #ifndef KTI18N_TESTS_CALENDAR_ENGINE_TEST_SUPPORT_H
 #define KTI18N_TESTS_CALENDAR_ENGINE_TEST_SUPPORT_H
 
+#include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "kti18n/calendar/gregorian_calendar.h"
 #include "kti18n/calendar/simple_time_zone.h"
@@ -45,6 +47,38 @@ inline int field(Calendar& c, Calendar::EDateFields f) {
 inline double timeOf(Calendar& c) {
   EngineStatus status = ENG_OK;
   return c.getTime(status);
+}
+
+// Sets an environment variable (null: unsets it) for the life of the object.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) saved_ = old, had_ = true;
+    if (value != nullptr) ::setenv(name, value, 1);
+    else ::unsetenv(name);
+  }
+  ~ScopedEnv() {
+    if (had_) ::setenv(name_.c_str(), saved_.c_str(), 1);
+    else ::unsetenv(name_.c_str());
+  }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  std::string name_, saved_;
+  bool had_ = false;
+};
+
+// The zone directory the database reads.
+inline std::string zoneDirectory() {
+  const char* dir = std::getenv("TZDIR");
+  return dir != nullptr && *dir != '\0' ? dir : "/usr/share/zoneinfo";
+}
+
+// The engine's built-in zone of an ID, as on a host without zone files.
+inline std::unique_ptr<TimeZone> builtinZone(const char* id) {
+  const ScopedEnv noDatabase("TZDIR", "/nonexistent/zoneinfo");
+  return zone(id);
 }
 
 inline void setTime(Calendar& c, double t) {

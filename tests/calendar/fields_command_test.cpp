@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -84,6 +85,19 @@ TEST_F(FieldsCommand, HostZoneFromTz) {
   EXPECT_TRUE(hasLine(runTool("--zone host 2004-10-31T00:59:59Z", tz), "Dst_offset 3600000"));
   EXPECT_TRUE(hasLine(runTool("--zone host 2004-10-31T01:00:00Z", tz), "Dst_offset 0"));
   EXPECT_TRUE(hasLine(runTool("--zone host 0", "TZ=Nowhere/Special"), "Zone_offset 0"));
+}
+
+// Database zones by ID and as the host zone, with their history: New York
+// followed the 2007 rules from 2007 only.
+TEST_F(FieldsCommand, DatabaseZones) {
+  if (!std::ifstream("/usr/share/zoneinfo/America/New_York").good() && std::getenv("TZDIR") == nullptr)
+    GTEST_SKIP() << "no zone files in /usr/share/zoneinfo (install tzdata)";
+  EXPECT_TRUE(hasLine(runTool("--zone America/New_York 2007-03-11T07:00:00Z"), "In_daylight_time true"));
+  EXPECT_TRUE(hasLine(runTool("--zone America/New_York 2007-03-11T06:59:59Z"), "In_daylight_time false"));
+  EXPECT_TRUE(hasLine(runTool("--zone Asia/Kathmandu 2020-01-01T00:00:00Z"), "Zone_offset 20700000"));
+  const std::string tz = "TZ=:America/New_York";
+  EXPECT_TRUE(hasLine(runTool("--zone host 2006-03-20T12:00:00Z", tz), "Dst_offset 0"));
+  EXPECT_TRUE(hasLine(runTool("--zone host 2007-03-20T12:00:00Z", tz), "Dst_offset 3600000"));
 }
 
 }  // namespace

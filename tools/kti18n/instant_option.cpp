@@ -3,9 +3,12 @@
 #include <charconv>
 #include <cstdint>
 #include <iostream>
+#include <memory>
+#include <vector>
 
 #include "kti18n/calendar/gregorian_calendar.h"
 #include "kti18n/calendar/simple_time_zone.h"
+#include "kti18n/calendar/zone_database.h"
 #include "kti18n/time/predefined_zones.h"
 #include "kti18n/time/timelib_exception.h"
 
@@ -128,12 +131,32 @@ std::optional<double> parse_instant(std::string_view text, bool lenient) {
   return instant;
 }
 
+namespace {
+
+// A zone of the host's tz database that is not a predefined one.
+class DatabaseZone : public TimeLib::zvTimeZone {
+ public:
+  explicit DatabaseZone(const ucs2string& id) : id_(id) {}
+  Impl* impl() const override { return eng_tzdb::createZone(id_); }
+
+ private:
+  ucs2string id_;
+};
+
+}  // namespace
+
 const TimeLib::zvTimeZone* zone_option(const std::string& id) {
   if (id == "host") return &TimeLib::zvTimeZone::localHost();
   if (id == "utc") return &TimeLib::zvTimeZone::utc();
+  const ucs2string wanted(id.c_str());
   try {
-    return &TimeLib::PredefinedTimeZones::timeBelt().find(ucs2string(id.c_str()));
+    return &TimeLib::PredefinedTimeZones::timeBelt().find(wanted);
   } catch (const TimeLib::UnknownTimeZone& e) {
+    if (std::unique_ptr<TimeZone> zone{eng_tzdb::createZone(wanted)}) {
+      static std::vector<std::unique_ptr<DatabaseZone>> made;  // one command line, a few zones
+      made.push_back(std::make_unique<DatabaseZone>(wanted));
+      return made.back().get();
+    }
     std::cerr << e << '\n';
     return nullptr;
   }

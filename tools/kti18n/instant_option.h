@@ -22,8 +22,8 @@ namespace cli {
 // carry over (2004-02-30 is 1 March) instead of being refused.
 std::optional<double> parse_instant(std::string_view text, bool lenient = false);
 
-// The zone handle of a --zone value: "host" (the host's zone), "utc", or a
-// predefined zone ID. For an unknown ID, prints the UnknownTimeZone text on
+// The zone handle of a --zone value: "host" (the host's zone), "utc", a
+// predefined zone ID, or any other ID of the host's tz database. For an unknown ID, prints the UnknownTimeZone text on
 // stderr and returns null; callers then exit with kUsageError.
 const TimeLib::zvTimeZone* zone_option(const std::string& id);
 

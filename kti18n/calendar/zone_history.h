@@ -1,0 +1,89 @@
+// The full history of a zone's offsets as the tz database records it: a
+// list of transitions, each starting a period of fixed offsets, and past the
+// last one a yearly rule. Internal to the engine.
+//
+// Invariants: `transitions` is strictly ascending and as long as `after`;
+// every `name` indexes `names`; `ruleStd`/`ruleDst` are meaningful only when
+// `rule` is set. Instants and local times are ms since 1970-01-01 00:00
+// (UTC, or local wall-clock time).
+#ifndef KTI18N_CALENDAR_ZONE_HISTORY_H
+#define KTI18N_CALENDAR_ZONE_HISTORY_H
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "kti18n/calendar/host_zone.h"
+
+namespace eng_tzdb {
+
+// The offsets of one period, in ms: raw (standard) offset and daylight
+// offset; their sum is the offset from UTC. The daylight offset is not 0
+// exactly when the zone file calls the period daylight time, and may be
+// negative (Irish winter time is daylight time below standard time).
+struct ZoneOffsets {
+  std::int32_t raw = 0;
+  std::int32_t dst = 0;
+  std::uint16_t name = 0;  // abbreviation, an index into ZoneHistory::names
+
+  std::int32_t total() const { return raw + dst; }
+};
+
+// A yearly daylight rule as a zone file's footer (a POSIX TZ string) writes
+// it, evaluated exactly: its dates may lie on any day of the year, its
+// times anywhere within a week of midnight, and daylight time may be below
+// standard time, none of which a SimpleTimeZone can hold.
+class YearlyRule {
+ public:
+  explicit YearlyRule(const eng_host::PosixRuleText& text) : text_(text) {}
+
+  const eng_host::PosixRuleText& text() const { return text_; }
+  bool hasDaylight() const { return text_.hasDaylight; }
+  // Daylight time at an instant.
+  bool inDaylightAt(std::int64_t utcMillis) const;
+  // Daylight time at a local wall-clock time, by the gap and overlap rule of
+  // ZoneHistory::atLocal.
+  bool inDaylightAtLocal(std::int64_t localMillis) const;
+
+ private:
+  // The two transitions of a year as instants.
+  std::int64_t startOf(std::int64_t year) const;
+  std::int64_t endOf(std::int64_t year) const;
+
+  eng_host::PosixRuleText text_;
+};
+
+struct ZoneHistory {
+  ZoneOffsets initial;                    // before the first transition
+  std::vector<std::int64_t> transitions;  // instants, ms
+  std::vector<ZoneOffsets> after;         // in force from each transition on
+  std::optional<YearlyRule> rule;         // in force from the last transition on
+  ZoneOffsets ruleStd, ruleDst;
+  std::vector<std::string> names;
+  std::int32_t minTotal = 0;  // the least total offset of any period, ms
+
+  // The offsets in force at an instant. No allocation: a binary search over
+  // the transitions, or the yearly rule past the last.
+  ZoneOffsets atInstant(std::int64_t utcMillis) const;
+  // The offsets of a local wall-clock time. A transition takes effect at the
+  // earlier of its two wall-clock readings, so a local time that a
+  // transition skips (a gap) or repeats (an overlap) gets the offsets in
+  // force after the transition: 02:30 on the day New York's clocks jump from
+  // 02:00 to 03:00 is read with daylight time (it is 01:30 standard time),
+  // and 01:30 on the day they fall back is the second 01:30, in standard
+  // time. The rule-based zones resolve both cases the same way.
+  ZoneOffsets atLocal(std::int64_t localMillis) const;
+  // Equal offsets at every instant (abbreviations aside).
+  bool sameRules(const ZoneHistory& other) const;
+
+  // Daylight time anywhere at or after an instant.
+  bool daylightFrom(std::int64_t utcMillis) const;
+
+ private:
+  ZoneOffsets ruleAt(bool daylight) const { return daylight ? ruleDst : ruleStd; }
+};
+
+}  // namespace eng_tzdb
+
+#endif
