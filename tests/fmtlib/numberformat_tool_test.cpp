@@ -50,8 +50,10 @@ TEST_F(FormatTools, NumberPrintsOneLinePerValueWithItsColour) {
   r = RunTool("number --locale de_DE --pattern 'T[#]T[gs]T[#]T[#]T[0]T[ds]T[0]T[0]' -- -1234567.891");
   EXPECT_EQ(r.out, "-1.234.567,89\n");
   EXPECT_EQ(RunTool("number --locale hi_IN --pattern 'T[#]T[gs]T[0]' 123456789").out, "12,34,56,789\n");
-  // Unreadable pattern text is formatted as the error pattern.
-  EXPECT_EQ(RunTool("number --pattern 'T[0' 1").out, "#FORMAT\n");
+  // Unreadable pattern text is a warning on stderr and exit 1, not "#FORMAT".
+  r = RunTool("number --pattern 'T[0' 1");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
 }
 
 TEST_F(FormatTools, NumberRefusesBadUsage) {
