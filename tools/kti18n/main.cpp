@@ -211,7 +211,7 @@ int main(int argc, char** argv) {
       print_subcommand_help(c);
       return checked_exit(command, 0);
     }
-    if (!arguments_are_utf8(command, argc, argv)) return 1;
+    if (!arguments_are_utf8(command, argc, argv)) return cli::kUsageError;
     int status = 1;
     try {
       status = c.run(cli::Args(argv + 2, argv + argc));
