@@ -1,11 +1,12 @@
 # Every target does its own set-up from a fresh clone: configure, build, act.
 BUILD      ?= build
 SANBUILD   ?= build-sanitize
+TSANBUILD  ?= build-tsan
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE      ?= cmake
 GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all build demo test sanitize bench bench-collation clean locale-data collation-data tzdata
+.PHONY: all build demo test sanitize tsan bench bench-collation clean locale-data collation-data tzdata
 
 all: build
 
@@ -30,6 +31,17 @@ sanitize: $(SANBUILD)/CMakeCache.txt tzdata
 	$(CMAKE) --build $(SANBUILD) -j $(JOBS)
 	cd $(SANBUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest -j $(JOBS) --output-on-failure
+
+# The concurrency tests (names with Thread or Concurren) under ThreadSanitizer.
+TSAN_TESTS := test_threads test_locale test_catalog test_fmtlib
+
+$(TSANBUILD)/CMakeCache.txt:
+	$(CMAKE) -S . -B $(TSANBUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKTI18N_TSAN=ON -DKTI18N_BUILD_BENCH=OFF
+
+tsan: $(TSANBUILD)/CMakeCache.txt
+	$(CMAKE) --build $(TSANBUILD) -j $(JOBS) --target $(TSAN_TESTS)
+	cd $(TSANBUILD) && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+	  ctest -j $(JOBS) --output-on-failure -R 'Thread|Concurren'
 
 bench: build tzdata
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
@@ -64,4 +76,4 @@ bench-collation: build
 	./$(BUILD)/bench/bench_collation
 
 clean:
-	rm -rf $(BUILD) $(SANBUILD)
+	rm -rf $(BUILD) $(SANBUILD) $(TSANBUILD)

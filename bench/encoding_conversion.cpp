@@ -11,6 +11,7 @@
 
 #include "kti18n/locale/codecvt.h"
 #include "kti18n/text/ucs2string.h"
+#include "kti18n/unicode/encoding_layer.h"
 
 namespace {
 
@@ -90,6 +91,22 @@ void BM_Decode_CodecvtSetString(benchmark::State& state, const char* encoding) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }
 
+// The same text through the conversion layer's pipeline into a ucs2string
+// actor: chunk after chunk, appended to the string once at the end.
+void BM_Decode_Char16SinkActor(benchmark::State& state, const char* encoding) {
+  std::string text = MakeText(encoding);
+  const ExternalEncoding* external = ExternalEncoding::Lookup(encoding);
+  for (auto _ : state) {
+    BufferCharSource source(text.data(), text.data() + text.size());
+    InternalEncodingConverter converter(source, *external, InternalEncoding::Unicode());
+    ucs2string out;
+    Ucs2StringActor actor(out);
+    Char16Sink(actor).Put(converter);
+    benchmark::DoNotOptimize(out.data());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+
 // ---- UCS-2 to bytes ----
 
 std::vector<unsigned short> MakeUnits(const char* encoding) {
@@ -140,6 +157,7 @@ void BM_Encode_CodecvtSetNarrowString(benchmark::State& state, const char* encod
 KTI18N_ENCODING_BENCH(BM_Decode_Iconv);
 KTI18N_ENCODING_BENCH(BM_Decode_CodecvtIn);
 KTI18N_ENCODING_BENCH(BM_Decode_CodecvtSetString);
+KTI18N_ENCODING_BENCH(BM_Decode_Char16SinkActor);
 KTI18N_ENCODING_BENCH(BM_Encode_Iconv);
 KTI18N_ENCODING_BENCH(BM_Encode_CodecvtOut);
 KTI18N_ENCODING_BENCH(BM_Encode_CodecvtSetNarrowString);

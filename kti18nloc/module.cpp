@@ -10,12 +10,21 @@ namespace {
 // A constructor function rather than a static object: the module then has
 // no static state to tear down, and the loader can unload it again.
 __attribute__((constructor)) void register_records() {
-  // Nothing may escape a loader callback; a record that cannot be indexed
-  // (out of memory) is simply missing from the catalog.
+  // Nothing may escape a loader callback. A record the catalog refuses is
+  // remembered there with its status (and shown by its Trace); a record
+  // that cannot be indexed for want of memory is missing, and the others are
+  // still registered.
+  zv_locale_catalog* catalog = nullptr;
   try {
-    zv_locale_catalog* catalog = zv_locale_catalog::GetInstance();
-    for (std::size_t i = 0; i < kti18nloc::kRecordCount; ++i) catalog->Register(kti18nloc::kRecords[i]);
+    catalog = zv_locale_catalog::GetInstance();
   } catch (...) {
+    return;
+  }
+  for (std::size_t i = 0; i < kti18nloc::kRecordCount; ++i) {
+    try {
+      catalog->Register(kti18nloc::kRecords[i]);
+    } catch (...) {
+    }
   }
 }
 

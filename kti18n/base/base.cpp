@@ -5,6 +5,13 @@
 
 izvSharedObject::~izvSharedObject() = default;
 
+void izvSharedObject::Release() const noexcept {
+  if (m_refCount.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+    m_refCount.store(1, std::memory_order_relaxed);
+    delete this;
+  }
+}
+
 namespace {
 std::atomic<int> g_toolkitUsers{0};
 }

@@ -9,8 +9,8 @@
 
 class ZVException : public std::exception {
  public:
-  explicit ZVException(zvStatus code) : code_(code) {}
-  ZVException(zvStatus code, std::string message) : code_(code), message_(std::move(message)) {}
+  explicit ZVException(zvStatus code) : code_(code) { compose(); }
+  ZVException(zvStatus code, std::string message) : code_(code), message_(std::move(message)) { compose(); }
   ZVException(const ZVException&) = default;
   ZVException& operator=(const ZVException&) = default;
   ~ZVException() override;
@@ -18,13 +18,16 @@ class ZVException : public std::exception {
   zvStatus code() const noexcept { return code_; }
   // The optional narrow message; empty when none was given.
   const std::string& message() const noexcept { return message_; }
-  // "0x80041123" or "0x80041123: message".
-  const char* what() const noexcept override;
+  // "0x80041123" or "0x80041123: message". The text is made when the
+  // exception is, so what() writes nothing and may be called on any thread.
+  const char* what() const noexcept override { return what_.c_str(); }
 
  private:
   zvStatus code_;
   std::string message_;
-  mutable std::string what_;
+  std::string what_;
+
+  void compose();
 };
 
 #endif

@@ -6,6 +6,7 @@
 #include <memory>
 #include <new>
 
+#include "kti18n/calendar/civil.h"
 #include "kti18n/calendar/eng_math.h"
 #include "kti18n/calendar/gregorian_calendar.h"
 #include "kti18n/calendar/simple_time_zone.h"
@@ -329,22 +330,22 @@ namespace {
 double fixedStep(Calendar::EDateFields field, bool zoneHasDaylight) {
   switch (field) {
     case Calendar::Millisecond: return 1;
-    case Calendar::Second: return 1000;
-    case Calendar::Minute: return 60000;
+    case Calendar::Second: return eng_civil::kMillisPerSecond;
+    case Calendar::Minute: return eng_civil::kMillisPerMinute;
     case Calendar::Hour:
-    case Calendar::Hour_of_day: return 3600000;
+    case Calendar::Hour_of_day: return eng_civil::kMillisPerHour;
     default: break;
   }
   if (zoneHasDaylight) return 0;  // daylight time is kept across such steps
   switch (field) {
-    case Calendar::Am_pm: return 43200000;
+    case Calendar::Am_pm: return eng_civil::kMillisPerHalfDay;
     case Calendar::Day_of_month:
     case Calendar::Day_of_year:
     case Calendar::Day_of_week:
-    case Calendar::Dow_local: return 86400000;
+    case Calendar::Dow_local: return eng_civil::kMillisPerDay;
     case Calendar::Week_of_year:
     case Calendar::Week_of_month:
-    case Calendar::Day_of_week_in_month: return 604800000;
+    case Calendar::Day_of_week_in_month: return eng_civil::kMillisPerWeek;
     default: return 0;
   }
 }

@@ -7,6 +7,28 @@
 
 namespace eng_civil {
 
+// Lengths of time in milliseconds, the engine's unit. Days are always 24
+// hours long: daylight time is an offset, not a longer day.
+inline constexpr std::int32_t kMillisPerSecond = 1000;
+inline constexpr std::int32_t kMillisPerMinute = 60 * kMillisPerSecond;
+inline constexpr std::int32_t kMillisPerHour = 60 * kMillisPerMinute;
+inline constexpr std::int32_t kMillisPerHalfDay = 12 * kMillisPerHour;
+inline constexpr std::int32_t kMillisPerDay = 24 * kMillisPerHour;
+inline constexpr std::int32_t kMillisPerWeek = 7 * kMillisPerDay;
+
+// Julian day numbers of the engine's fixed points: 1 January 1970 (the
+// origin of instants) and 1 January of year 1 in the Gregorian calendar.
+inline constexpr std::int32_t kEpochJulianDay = 2440588;
+inline constexpr std::int32_t kGregorianJan1Year1JulianDay = 1721426;
+
+// The Julian day whose instant is the most negative 64-bit count of
+// milliseconds: floor(INT64_MIN / kMillisPerDay) + kEpochJulianDay. The
+// engine's ancestor computed day counts in 64-bit milliseconds, and a day
+// count that overflowed there came out as this day; such a date is taken
+// as it is and never recomputed under the other calendar.
+inline constexpr double kOverflowedJulianDay = -106749550580.0;
+static_assert(kOverflowedJulianDay == double(-9223372036854775807LL / kMillisPerDay - 1 + kEpochJulianDay));
+
 // Division rounding towards minus infinity, and its non-negative remainder
 // (for b > 0): day counts before 1970 must fall into the right day, week and
 // year, which C++'s truncating division does not give.

@@ -78,7 +78,7 @@ void GregorianCalendar::add(EDateFields field, std::int32_t amount, EngineStatus
     case Week_of_year:
     case Week_of_month:
     case Day_of_week_in_month: unit = kOneWeek; keepDst = true; break;
-    case Am_pm: unit = 43200000; keepDst = true; break;
+    case Am_pm: unit = eng_civil::kMillisPerHalfDay; keepDst = true; break;
     case Day_of_month:
     case Day_of_year:
     case Day_of_week:

@@ -14,12 +14,12 @@ using eng_civil::julianDayBeforeYear;
 
 namespace {
 
-// The tables' values as constants of this file, so that the hot paths
-// divide by constants rather than by loaded values.
-constexpr std::int64_t kMillisPerDay = 86400000;
-constexpr double kDayMillis = 86400000.0;
-constexpr std::int32_t kEpochJulianDay = 2440588;
-constexpr std::int32_t kJan1Year1JulianDay = 1721426;
+// Constants rather than the class's tables, so that the hot paths divide by
+// constants rather than by loaded values.
+constexpr std::int64_t kMillisPerDay = eng_civil::kMillisPerDay;
+constexpr double kDayMillis = eng_civil::kMillisPerDay;
+using eng_civil::kEpochJulianDay;
+constexpr std::int32_t kJan1Year1JulianDay = eng_civil::kGregorianJan1Year1JulianDay;
 
 // floor() of an instant in ms, as an integer (instants are within 2^53).
 constexpr std::int32_t kAllInternallySet[Calendar::FIELD_COUNT] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
@@ -44,7 +44,7 @@ std::int64_t dayOf(std::int64_t localMillis) {
 }
 // Local times reach beyond the supported range of instants by at most the
 // zone offsets; this keeps day counts well inside 32 bits.
-constexpr double kLocalLimit = Calendar::LATEST_SUPPORTED_MILLIS + 2.0 * 86400000.0;
+constexpr double kLocalLimit = Calendar::LATEST_SUPPORTED_MILLIS + 2.0 * kDayMillis;
 
 }  // namespace
 
@@ -254,7 +254,7 @@ void GregorianCalendar::computeTime(EngineStatus& status) {
   const bool isGregorian = year >= fGregorianCutoverYear;
   double julianDay = computeJulianDay(isGregorian, year);
   double millis = (julianDay - kEpochJulianDay) * kDayMillis;
-  if (isGregorian != (millis >= fNormalizedGregorianCutover) && julianDay != -106749550580.0) {
+  if (isGregorian != (millis >= fNormalizedGregorianCutover) && julianDay != eng_civil::kOverflowedJulianDay) {
     julianDay = computeJulianDay(!isGregorian, year);
     millis = (julianDay - kEpochJulianDay) * kDayMillis;
   }

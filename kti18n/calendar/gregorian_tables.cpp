@@ -1,8 +1,10 @@
 // The constant tables of GregorianCalendar.
 #include "kti18n/calendar/gregorian_calendar.h"
 
-const std::int32_t GregorianCalendar::kJan1_1JulianDay = 1721426;
-const std::int32_t GregorianCalendar::kEpochStartAsJulianDay = 2440588;
+#include "kti18n/calendar/civil.h"
+
+const std::int32_t GregorianCalendar::kJan1_1JulianDay = eng_civil::kGregorianJan1Year1JulianDay;
+const std::int32_t GregorianCalendar::kEpochStartAsJulianDay = eng_civil::kEpochJulianDay;
 const std::int32_t GregorianCalendar::kEpochYear = 1970;
 
 const std::int32_t GregorianCalendar::kNumDays[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
@@ -10,14 +12,14 @@ const std::int32_t GregorianCalendar::kLeapNumDays[12] = {0, 31, 60, 91, 121, 15
 const std::int32_t GregorianCalendar::kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 const std::int32_t GregorianCalendar::kLeapMonthLength[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-const std::int32_t GregorianCalendar::kOneSecond = 1000;
-const std::int32_t GregorianCalendar::kOneMinute = 60000;
-const std::int32_t GregorianCalendar::kOneHour = 3600000;
-const double GregorianCalendar::kOneDay = 86400000.0;
-const double GregorianCalendar::kOneWeek = 604800000.0;
+const std::int32_t GregorianCalendar::kOneSecond = eng_civil::kMillisPerSecond;
+const std::int32_t GregorianCalendar::kOneMinute = eng_civil::kMillisPerMinute;
+const std::int32_t GregorianCalendar::kOneHour = eng_civil::kMillisPerHour;
+const double GregorianCalendar::kOneDay = eng_civil::kMillisPerDay;
+const double GregorianCalendar::kOneWeek = eng_civil::kMillisPerWeek;
 
 // 15 October 1582 lies 141427 days before 1970-01-01.
-const double GregorianCalendar::kPapalCutover = -141427.0 * 86400000.0;
+const double GregorianCalendar::kPapalCutover = -141427.0 * eng_civil::kMillisPerDay;
 
 const char GregorianCalendar::kDateTimeElements[] = "DateTimeElements";
 

@@ -11,7 +11,7 @@
 namespace eng_host {
 namespace {
 
-constexpr std::int64_t kMillisPerDay = 86400000;
+constexpr std::int64_t kMillisPerDay = eng_civil::kMillisPerDay;
 constexpr int kNonLeapMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 // Zone files are small (well under 100 KB); anything far larger is not one.
 constexpr std::streamsize kMaxZoneFileSize = 1 << 20;

@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr std::int32_t kMillisPerDay = 86400000;
-constexpr std::int32_t kDefaultSavings = 3600000;
+using eng_civil::kMillisPerDay;
+constexpr std::int32_t kDefaultSavings = eng_civil::kMillisPerHour;
 
 constexpr int compare(std::int64_t a, std::int64_t b) { return a < b ? -1 : (a > b ? 1 : 0); }
 
@@ -51,9 +51,9 @@ SimpleTimeZone::SimpleTimeZone(const StandardZone& zone, const ucs2string& id)
 
 SimpleTimeZone::SimpleTimeZone(const DSTZone& zone, const ucs2string& id) : TimeZone(id) {
   EngineStatus status = ENG_OK;
-  construct(zone.gmtOffset, zone.startMonth, zone.startDowim, zone.startDow, zone.startTime * 60000,
+  construct(zone.gmtOffset, zone.startMonth, zone.startDowim, zone.startDow, zone.startTime * eng_civil::kMillisPerMinute,
             static_cast<TimeMode>(zone.startMode), zone.endMonth, zone.endDowim, zone.endDow,
-            zone.endTime * 60000, static_cast<TimeMode>(zone.endMode), zone.dstSavings * 60000, status);
+            zone.endTime * eng_civil::kMillisPerMinute, static_cast<TimeMode>(zone.endMode), zone.dstSavings * eng_civil::kMillisPerMinute, status);
 }
 
 SimpleTimeZone::~SimpleTimeZone() = default;

@@ -1,6 +1,7 @@
 #include "kti18n/calendar/time_zone.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -14,23 +15,19 @@
 
 namespace {
 
-// Guards the default zone, the ID list and the zone database's cache.
-// Created by the engine's start-up; the functions below fall back to a
-// function-local lock if called outside it (for instance from another
-// start-up object's constructor).
-os_critical_section* gZoneMutex = nullptr;
-
-}  // namespace
-
-os_critical_section& eng_zoneMutex() {
-  if (gZoneMutex != nullptr) return *gZoneMutex;
-  static os_critical_section fallback;
-  return fallback;
+// Guards the default zone, the ID list, the zone database's cache and the
+// engine's start-up and shut-down. One lock from first use to the end of
+// the process: it is never destroyed, because start-up objects of other
+// translation units (and other threads) may still reach it while statics
+// are being torn down.
+os_critical_section& zoneMutex() {
+  static os_critical_section* const mutex = new os_critical_section;
+  return *mutex;
 }
 
-namespace {
-os_critical_section& zoneMutex() { return eng_zoneMutex(); }
 }  // namespace
+
+os_critical_section& eng_zoneMutex() { return zoneMutex(); }
 
 const char TimeZone::classIdTag = 0;
 const TimeZone* TimeZone::GMT = nullptr;
@@ -140,19 +137,23 @@ void TimeZone::setDefault(const TimeZone& zone) { adoptDefault(zone.clone()); }
 
 // ---- Start-up --------------------------------------------------------------
 
-int ZoneEngineInitExit::count = 0;
+std::atomic<int> ZoneEngineInitExit::count{0};
 
+// The count changes under the zone mutex, so one thread's start-up is
+// complete before another's guard counts itself in, and a shut-down never
+// races a start-up.
 ZoneEngineInitExit::ZoneEngineInitExit() {
-  if (count++ == 0) init();
+  os_lock_guard hold(zoneMutex());
+  if (count.fetch_add(1, std::memory_order_relaxed) == 0) init();
 }
 
 ZoneEngineInitExit::~ZoneEngineInitExit() {
-  if (--count == 0) exit();
+  os_lock_guard hold(zoneMutex());
+  if (count.fetch_sub(1, std::memory_order_relaxed) == 1) exit();
 }
 
 void ZoneEngineInitExit::init() {
   os_init_thread_toolkit();
-  gZoneMutex = new os_critical_section;
   TimeZone::GMT = new SimpleTimeZone(0, "GMT"_u2);
 }
 
@@ -165,7 +166,5 @@ void ZoneEngineInitExit::exit() {
   TimeZone::ZONE_IDS = nullptr;
   TimeZone::ZONE_COUNT = 0;
   TimeZone::DATA_LOADED = false;
-  delete gZoneMutex;
-  gZoneMutex = nullptr;
   os_exit_thread_toolkit();
 }

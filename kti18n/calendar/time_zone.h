@@ -8,6 +8,7 @@
 #ifndef KTI18N_CALENDAR_TIME_ZONE_H
 #define KTI18N_CALENDAR_TIME_ZONE_H
 
+#include <atomic>
 #include <cstdint>
 
 #include "kti18n/calendar/engine_status.h"
@@ -96,8 +97,8 @@ class TimeZone {
 };
 
 // Counted start-up of the engine's statics: the first object starts the
-// thread toolkit and creates the zone mutex and GMT; the last one deletes
-// them (with the default zone and the ID list).
+// thread toolkit and creates GMT; the last one deletes it (with the default
+// zone and the ID list). Guards may be made and dropped on any thread.
 class ZoneEngineInitExit {
  public:
   ZoneEngineInitExit();
@@ -105,7 +106,7 @@ class ZoneEngineInitExit {
   ZoneEngineInitExit(const ZoneEngineInitExit&) : ZoneEngineInitExit() {}
   ZoneEngineInitExit& operator=(const ZoneEngineInitExit&) { return *this; }
 
-  static int count;
+  static std::atomic<int> count;
 
  private:
   static void init();

@@ -1,12 +1,25 @@
 #include "kti18n/fmtlib/format_translator.h"
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 #include "kti18n/base/exception.h"
 #include "kti18n/locale/collate.h"
 #include "kti18n/locale/ctype.h"
 
 namespace FmtLib {
+
+// Text is built unit by unit in a buffer that grows geometrically and is
+// handed over once: a ucs2string grows by exact sizes, so appending to it
+// unit by unit would take time growing with the square of the length.
+using UnitBuffer = std::vector<unsigned short>;
+
+namespace {
+
+void Append(UnitBuffer& out, const ucs2string& s) { out.insert(out.end(), s.data(), s.data() + s.length()); }
+
+}  // namespace
 
 zvFormatTranslator::zvFormatTranslator(const zvTranslatorConfig& config)
     : m_config(config),
@@ -75,6 +88,8 @@ zvFmtTokens zvFormatTranslator::MatchKeyword(const ucs2string& text, unsigned po
 
 // Reading walks the text once, collecting literal characters in a pending
 // buffer that becomes one literal token when a token (or the end) follows.
+// Every rule looks at a bounded stretch of text past the current position,
+// or consumes what it looks at, so reading takes time linear in the length.
 class zvFormatTranslator::Reader {
  public:
   Reader(const zvFormatTranslator& translator, const ucs2string& text, zvFmtPattern& pattern)
@@ -87,7 +102,6 @@ class zvFormatTranslator::Reader {
         m_quotes(m_cfg.quoteOn) {}
 
   bool Run() {
-    m_pending.reserve(m_n);  // literal text is never longer than the text
     while (m_i < m_n) {
       const Outcome o = Step();
       if (o == Outcome::kFailed) return false;
@@ -106,7 +120,8 @@ class zvFormatTranslator::Reader {
   const unsigned m_n;
   zvFmtPattern& m_pattern;
   unsigned m_i = 0;
-  ucs2string m_pending;
+  UnitBuffer m_pending;
+  UnitBuffer m_literal;  // of SerialLiteral, kept for its capacity
   bool m_escapes;
   bool m_quotes;
   bool m_keywords = true;
@@ -120,7 +135,7 @@ class zvFormatTranslator::Reader {
       const Outcome o = (this->*rule)();
       if (o != Outcome::kNotMine) return o;
     }
-    m_pending += At(m_i++);
+    m_pending.push_back(At(m_i++));
     return Outcome::kDone;
   }
 
@@ -129,9 +144,17 @@ class zvFormatTranslator::Reader {
   bool Flush() {
     if (m_pending.empty()) return true;
     if (m_cfg.serial) return false;
-    m_pattern.push_back(m_pending);
+    PushLiteral(m_pending);
     m_pending.clear();
     return true;
+  }
+
+  void PushLiteral(const UnitBuffer& units) {
+    if (units.empty()) {
+      m_pattern.push_back(ucs2string());
+    } else {
+      m_pattern.push_back(units.data(), units.data() + units.size());
+    }
   }
 
   // After the last allowed section separator the rest of the text is
@@ -145,8 +168,13 @@ class zvFormatTranslator::Reader {
 
   Outcome Color() {
     if (!m_tr.m_hasColours || At(m_i) != u'[') return Outcome::kNotMine;
-    const auto close = m_text.find(u']', m_i + 1);
-    if (close == ucs2string::npos || close == m_i + 1) return Outcome::kNotMine;
+    // A colour name is at most m_longestColor units: no need to look further
+    // for the closing bracket (a text of many '[' would be read again and again).
+    const unsigned short* name = m_text.data() + m_i + 1;
+    const unsigned short* limit = name + std::min<std::size_t>(m_n - m_i - 1, m_tr.m_longestColor + 1u);
+    const unsigned short* closing = std::find(name, limit, u']');
+    if (closing == limit || closing == name) return Outcome::kNotMine;
+    const auto close = static_cast<unsigned>(closing - m_text.data());
     const zvFmtTokens color = m_tr.MatchColor(m_text.data() + m_i + 1, m_text.data() + close);
     if (color == zvFmtTokens{}) return Outcome::kNotMine;
     if (!Flush()) return Outcome::kFailed;
@@ -158,7 +186,7 @@ class zvFormatTranslator::Reader {
   Outcome Escape() {
     if (!m_escapes || At(m_i) != m_cfg.escapeChar) return Outcome::kNotMine;
     if (m_i + 1 >= m_n) return Outcome::kFailed;
-    m_pending += At(m_i + 1);
+    m_pending.push_back(At(m_i + 1));
     m_i += 2;
     return Outcome::kDone;
   }
@@ -169,7 +197,7 @@ class zvFormatTranslator::Reader {
     if (!m_quotes || At(m_i) != u'\'') return Outcome::kNotMine;
     if (m_i + 1 >= m_n) return Outcome::kFailed;
     if (At(m_i + 1) == u'\'') {
-      m_pending += u'\'';
+      m_pending.push_back(u'\'');
       m_i += 2;
       return Outcome::kDone;
     }
@@ -177,7 +205,7 @@ class zvFormatTranslator::Reader {
       const unsigned short ch = At(j);
       if (ch == u'\'') {
         if (j + 1 < m_n && At(j + 1) == u'\'') {
-          m_pending += u'\'';
+          m_pending.push_back(u'\'');
           j += 2;
           continue;
         }
@@ -186,11 +214,11 @@ class zvFormatTranslator::Reader {
       }
       if (m_escapes && ch == m_cfg.escapeChar) {
         if (j + 1 >= m_n) return Outcome::kFailed;
-        m_pending += At(j + 1);
+        m_pending.push_back(At(j + 1));
         j += 2;
         continue;
       }
-      m_pending += ch;
+      m_pending.push_back(ch);
       ++j;
     }
     return Outcome::kFailed;
@@ -201,21 +229,22 @@ class zvFormatTranslator::Reader {
     if (!m_cfg.serial || At(m_i) != u'L') return Outcome::kNotMine;
     if (!Flush()) return Outcome::kFailed;
     if (m_i + 1 >= m_n || At(m_i + 1) != u'[') return Outcome::kFailed;
-    ucs2string literal;
+    UnitBuffer& literal = m_literal;
+    literal.clear();
     for (unsigned j = m_i + 2; j < m_n;) {
       const unsigned short ch = At(j);
       if (ch == m_cfg.escapeChar) {
         if (j + 1 >= m_n) return Outcome::kFailed;
-        literal += At(j + 1);
+        literal.push_back(At(j + 1));
         j += 2;
         continue;
       }
       if (ch == u']') {
-        m_pattern.push_back(literal);
+        PushLiteral(literal);
         m_i = j + 1;
         return Outcome::kDone;
       }
-      literal += ch;
+      literal.push_back(ch);
       ++j;
     }
     return Outcome::kFailed;
@@ -250,47 +279,50 @@ bool zvFormatTranslator::Read(const ucs2string& text, zvFmtPattern& pattern) con
 // escape character is escaped), escapes (on every character but the space), or
 // nothing once the text-only section has begun.
 void zvFormatTranslator::WriteLiteral(const unsigned short* s, unsigned n, bool escapes, bool quotes,
-                                      ucs2string& out) const {
+                                      UnitBuffer& out) const {
   const unsigned short esc = m_config.escapeChar;
   if (n == 0) return;  // writing '' would read back as a quote
   if (!escapes && !quotes) {
-    out.append(s, n);
+    out.insert(out.end(), s, s + n);
     return;
   }
   if (!quotes) {
     for (unsigned k = 0; k < n; ++k) {
-      if (s[k] != u' ') out += esc;
-      out += s[k];
+      if (s[k] != u' ') out.push_back(esc);
+      out.push_back(s[k]);
     }
     return;
   }
   if (n == 1 && s[0] == u' ') {
-    out += u' ';
+    out.push_back(u' ');
     return;
   }
   if (n == 1 && escapes && s[0] == esc) {
     // After a quote it would open a quoted run that never closes; escaped,
     // it reads back as itself.
-    out += esc;
-    out += esc;
+    out.push_back(esc);
+    out.push_back(esc);
     return;
   }
   if (std::all_of(s, s + n, [](unsigned short ch) { return ch == u'\''; })) {
     // Each '' reads as one quote. Quoted, two quotes would give 
     // which reads as three.
-    out.append(2 * n, u'\'');
+    out.insert(out.end(), 2 * std::size_t{n}, u'\'');
     return;
   }
-  out += u'\'';
+  out.push_back(u'\'');
   for (unsigned k = 0; k < n; ++k) {
-    if (s[k] == u'\'' || (escapes && s[k] == esc)) out += s[k];
-    out += s[k];
+    if (s[k] == u'\'' || (escapes && s[k] == esc)) out.push_back(s[k]);
+    out.push_back(s[k]);
   }
-  out += u'\'';
+  out.push_back(u'\'');
 }
 
-void zvFormatTranslator::Write(const zvFmtPattern& pattern, ucs2string& out) const {
+void zvFormatTranslator::Write(const zvFmtPattern& pattern, ucs2string& text) const {
   const zvTokensDefinition& dict = *m_config.dictionary;
+  UnitBuffer out;
+  out.reserve(static_cast<std::size_t>(pattern.size()) * 8);  // most tokens write a few units
+  UnitBuffer joined;
   bool escapes = m_config.escapeOn;
   bool quotes = m_config.quoteOn;
   int sections = 0;
@@ -299,22 +331,24 @@ void zvFormatTranslator::Write(const zvFmtPattern& pattern, ucs2string& out) con
     const zvToken& token = **it;
     if (token.IsLiteral()) {
       if (m_config.serial) {
-        out += u"L[";
+        out.push_back(u'L');
+        out.push_back(u'[');
         for (unsigned k = 0; k < token.length(); ++k) {
           const unsigned short ch = token.c_str()[k];
-          if (ch == u']' || ch == m_config.escapeChar) out += m_config.escapeChar;
-          out += ch;
+          if (ch == u']' || ch == m_config.escapeChar) out.push_back(m_config.escapeChar);
+          out.push_back(ch);
         }
-        out += u']';
+        out.push_back(u']');
         continue;
       }
       // Neighbouring literals read back as one, so they are written as one:
       // two quoted runs side by side would read as one run with a quote.
       if (it + 1 != end && (*(it + 1))->IsLiteral()) {
-        ucs2string joined;
-        for (; it != end && (*it)->IsLiteral(); ++it) joined.append((*it)->c_str(), (*it)->length());
+        joined.clear();
+        for (; it != end && (*it)->IsLiteral(); ++it)
+          joined.insert(joined.end(), (*it)->c_str(), (*it)->c_str() + (*it)->length());
         --it;
-        WriteLiteral(joined.data(), joined.length(), escapes, quotes, out);
+        WriteLiteral(joined.data(), static_cast<unsigned>(joined.size()), escapes, quotes, out);
       } else {
         WriteLiteral(token.c_str(), token.length(), escapes, quotes, out);
       }
@@ -322,24 +356,30 @@ void zvFormatTranslator::Write(const zvFmtPattern& pattern, ucs2string& out) con
     }
     const zvFmtTokens t = token.Token();
     if (IsColorToken(t) && m_hasColours) {
-      out += u'[';
-      out += m_config.colors->TokenString(t);
-      out += u']';
+      out.push_back(u'[');
+      Append(out, m_config.colors->TokenString(t));
+      out.push_back(u']');
     } else if (t == TK_PERCENT_SIGN && m_config.percentSign) {
-      out += u'%';
+      out.push_back(u'%');
     } else {
-      out += dict.TokenString(t);
+      Append(out, dict.TokenString(t));
     }
     if (t == TK_FORMAT_SEPARATOR && m_config.maxSections != 0 && ++sections == m_config.maxSections)
       escapes = quotes = false;
   }
+  if (!out.empty()) text.append(out.data(), static_cast<ucs2string::size_type>(out.size()));
 }
 
 namespace {
 
+// In place, through the pattern's own slot: erasing and inserting would move
+// every later token, making the walk over a long pattern quadratic.
 void Replace(zvFmtPattern& pattern, int index, zvFmtTokens token) {
-  auto it = pattern.erase(pattern.begin() + index);
-  pattern.insert(it, zvEnumToken(token));
+  zvToken* made = zvToken::MakeToken(token);
+  if (made == nullptr) throw ZVException(ZV_E_OUTOFMEMORY);
+  zvToken*& slot = pattern.begin()[index];
+  std::unique_ptr<zvToken> old(slot);
+  slot = made;
 }
 
 bool In(zvFmtTokens t, int low, int high) { return t >= low && t <= high; }

@@ -76,7 +76,8 @@ class zvFormatTranslator {
   // The longest dictionary entry that the text at pos begins with; sets
   // length to its length. 0 when none.
   zvFmtTokens MatchKeyword(const ucs2string& text, unsigned pos, unsigned& length) const;
-  void WriteLiteral(const unsigned short* s, unsigned n, bool escapes, bool quotes, ucs2string& out) const;
+  void WriteLiteral(const unsigned short* s, unsigned n, bool escapes, bool quotes,
+                    std::vector<unsigned short>& out) const;
 
   friend class Reader;
 };

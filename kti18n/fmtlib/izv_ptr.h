@@ -5,8 +5,8 @@
 // new object before the old one is released, so assigning an object to a
 // pointer that already holds it changes nothing. Releasing the last
 // reference sets the count back to 1 and deletes the object through its
-// virtual destructor. Counts are plain integers: one object's references
-// must not be taken or released on two threads at once.
+// virtual destructor. The count is atomic (izvSharedObject), so pointers
+// to one object may be copied and dropped on several threads at once.
 #ifndef KTI18N_FMTLIB_IZV_PTR_H
 #define KTI18N_FMTLIB_IZV_PTR_H
 
@@ -47,19 +47,14 @@ class izv_ptr {
 
   void take(T* p) noexcept {
     if (p == m_ptr) return;
-    if (p != nullptr) ++static_cast<izvSharedObject*>(p)->m_refCount;
+    if (p != nullptr) static_cast<const izvSharedObject*>(p)->AddRef();
     T* old = m_ptr;
     m_ptr = p;
     release(old);
   }
 
   static void release(T* p) noexcept {
-    if (p == nullptr) return;
-    izvSharedObject* shared = p;
-    if (--shared->m_refCount == 0) {
-      shared->m_refCount = 1;
-      delete shared;
-    }
+    if (p != nullptr) static_cast<const izvSharedObject*>(p)->Release();
   }
 };
 

@@ -23,6 +23,12 @@ unsigned Length(const unsigned short* s) {
   return n;
 }
 
+// A separator preference set to "" is held as 0: the number then has no
+// separator there, rather than a NUL unit that ends its C string.
+void AppendSeparator(ucs2string_formatter& out, unsigned short separator) {
+  if (separator != 0) out.append(separator);
+}
+
 }  // namespace
 
 zvFormat::~zvFormat() = default;
@@ -47,8 +53,8 @@ zvNumberFormatImp::zvNumberFormatImp(const izv_ptr<zvSettings>& settings) : m_se
 zvNumberFormatImp::~zvNumberFormatImp() = default;
 
 bool zvNumberFormatImp::FormatText() {
-  m_result.assign(m_textSection.data(), m_textSection.length());
-  m_resultColor = m_textColor;
+  m_result.assign(m_program.textSection.data(), m_program.textSection.length());
+  m_resultColor = m_program.textColor;
   return true;
 }
 
@@ -68,17 +74,18 @@ void zvNumberFormatImp::PrepareWork(const ucs2string_formatter& digits, const st
 // cannot give digits (NaN, infinities) or needs an exponent the section
 // does not have.
 void zvNumberFormatImp::WritePlain() {
-  if (m_negative) m_result.append(m_negativeSign);
-  m_result.append(m_integerDigits);
-  if (!m_fractionDigits.empty()) {
-    m_result.append(m_decimalPoint);
-    m_result.append(m_fractionDigits);
-  }
-  if (m_hasExponent) {
-    m_result.append(m_exponentChar);
-    if (m_negativeExponent) m_result.append(m_negativeSign);
-    m_result.append(m_exponentDigits);
-  }
+  zv_num_put::put_signed(m_result, zv_numpunct::kNegativeSignFirst, m_negativeSign, m_negative, [&] {
+    m_result.append(m_integerDigits);
+    if (!m_fractionDigits.empty()) {
+      AppendSeparator(m_result, m_decimalPoint);
+      m_result.append(m_fractionDigits);
+    }
+    if (m_hasExponent) {
+      m_result.append(m_exponentChar);
+      if (m_negativeExponent) m_result.append(m_negativeSign);
+      m_result.append(m_exponentDigits);
+    }
+  });
 }
 
 // Runs one section's program. Digits are taken from the top (most
@@ -118,7 +125,7 @@ class zvNumberFormatImp::Runner {
   // grouping separator when the settings place one there.
   void IntegerDigit(unsigned short digit, int position) {
     if (m_s.grouping && m_digitWritten && m_f.m_settingsImp->IsGroupingPosition(position))
-      m_out.append(m_f.m_groupingSeparator);
+      AppendSeparator(m_out, m_f.m_groupingSeparator);
     m_out.append(digit);
     m_digitWritten = true;
   }
@@ -174,7 +181,7 @@ class zvNumberFormatImp::Runner {
         --m_expSlots;
         return;
       case OP_DECIMAL_POINT:
-        if (m_s.keepDecimal || !m_f.m_fractionDigits.empty()) m_out.append(m_f.m_decimalPoint);
+        if (m_s.keepDecimal || !m_f.m_fractionDigits.empty()) AppendSeparator(m_out, m_f.m_decimalPoint);
         return;
       case OP_OPEN_BRACKET:
         if (negative) m_out.append(u'(');
@@ -210,12 +217,12 @@ bool zvNumberFormatImp::Format(double value) {
   m_zero = false;
   int index = 0;
   if (value < 0) {
-    index = m_negativeSection;
+    index = m_program.negativeSection;
   } else if (value == 0) {
-    index = m_zeroSection;
+    index = m_program.zeroSection;
     m_zero = true;
   }
-  const zvNumberSection& s = m_sections[index];
+  const zvNumberSection& s = m_program.sections[index];
   if (s.percentWithSign) {
     value *= 100;
   } else {

@@ -12,6 +12,7 @@
 // decimal separator or exponent met in P) is preceded by "surplus digits",
 // which writes the integer digits that have no placeholder of their own.
 #include <memory>
+#include <utility>
 
 #include "kti18n/base/exception.h"
 #include "kti18n/fmtlib/number_format_imp.h"
@@ -40,27 +41,27 @@ int DefaultKind(zvFmtTokens t) {
 
 class zvNumberFormatImp::Compiler {
  public:
-  explicit Compiler(zvNumberFormatImp& f) : m_f(f) {}
+  explicit Compiler(zvNumberProgram& f) : m_f(f) {}
 
   void Run(const zvFmtPattern& pattern) {
     for (const zvToken* token : pattern) Take(*token);
     // A single section without any sign of its own writes the minus sign
     // of negative numbers itself.
     if (m_s == 0 && !m_signSeen && (Sec().integerPlaceholders > 0 || Sec().maxFraction > 0)) AddAutoSign();
-    m_f.m_negativeSection = m_f.m_sections[1].program.empty() ? 0 : 1;
-    m_f.m_zeroSection = m_f.m_sections[2].program.empty() ? 0 : 2;
+    m_f.negativeSection = m_f.sections[1].program.empty() ? 0 : 1;
+    m_f.zeroSection = m_f.sections[2].program.empty() ? 0 : 2;
   }
 
  private:
-  zvNumberFormatImp& m_f;
+  zvNumberProgram& m_f;
   int m_s = 0;
   State m_state = State::P;
   bool m_signSeen = false;
 
-  zvNumberSection& Sec() { return m_f.m_sections[m_s]; }
+  zvNumberSection& Sec() { return m_f.sections[m_s]; }
   void Emit(zvNumberOpCode code, int argument = 0) { Sec().program.push_back({code, argument}); }
   void AddAutoSign() {
-    auto& program = m_f.m_sections[0].program;
+    auto& program = m_f.sections[0].program;
     program.insert(program.begin(), zvNumberOp{OP_AUTO_SIGN, 0});
   }
 
@@ -113,9 +114,9 @@ class zvNumberFormatImp::Compiler {
 
   void TakeText(const zvToken& token) {
     if (token.IsLiteral()) {
-      m_f.m_textSection.append(token.c_str(), token.length());
+      m_f.textSection.append(token.c_str(), token.length());
     } else if (IsColorToken(token.Token())) {
-      m_f.m_textColor = token.Token() - (TK_FIRST_COLOR - 1);
+      m_f.textColor = token.Token() - (TK_FIRST_COLOR - 1);
     } else if (token.Token() == TK_FORMAT_SEPARATOR) {
       m_state = State::Z;
     }
@@ -193,29 +194,29 @@ class zvNumberFormatImp::Compiler {
   }
 };
 
-void zvNumberFormatImp::Reset() {
-  for (zvNumberSection& s : m_sections) s.Reset();
-  m_negativeSection = m_zeroSection = 0;
-  m_textSection.clear();
-  m_textColor = 0;
+zvStatus zvNumberFormatImp::BuildFrom(zvFmtPattern* pattern) {
+  zvNumberProgram built;
+  const zvStatus status = Compile(pattern, built, 0);
+  m_program = std::move(built);
+  return status;
 }
 
-zvStatus zvNumberFormatImp::BuildFrom(zvFmtPattern* pattern) {
-  Reset();
+zvStatus zvNumberFormatImp::Compile(zvFmtPattern* pattern, zvNumberProgram& out, int depth) const {
   if (pattern == nullptr || pattern->IsDate()) return ZV_E_FAIL;
   for (const zvToken* token : *pattern)
-    if (!token->IsLiteral() && IsDefaultNumberToken(token->Token())) return BuildFromDefault(DefaultKind(token->Token()));
-  Compiler(*this).Run(*pattern);
+    if (!token->IsLiteral() && IsDefaultNumberToken(token->Token()))
+      return CompileDefault(DefaultKind(token->Token()), out, depth);
+  Compiler(out).Run(*pattern);
   return 0;
 }
 
 // The locale's text of a default format, read in the serial dialect. An
-// unreadable text gives the error pattern (the format writes "#FORMAT"); a
-// text that names a default format again is refused rather than followed
-// without end.
-zvStatus zvNumberFormatImp::BuildFromDefault(int kind) {
+// unreadable text gives the error pattern (the format writes "#FORMAT");
+// a reading that fails outright is a failure of the build, not an empty
+// success.
+zvStatus zvNumberFormatImp::CompileDefault(int kind, zvNumberProgram& out, int depth) const {
   const unsigned short* text = m_settings->GetDefaultFormat(kind);
-  if (text == nullptr || m_defaultDepth > 0) return ZV_E_FAIL;
+  if (text == nullptr || depth > 0) return ZV_E_FAIL;
   std::unique_ptr<zvStringFormat> serial;
   try {
     serial.reset(CreateSerialStringFormatNumber());
@@ -226,11 +227,8 @@ zvStatus zvNumberFormatImp::BuildFromDefault(int kind) {
   zvFmtPattern* raw = nullptr;
   const zvStatus read = serial->Parse(ucs2string(text), raw);
   std::unique_ptr<zvFmtPattern> read_pattern(raw);
-  if (read < 0) return 0;
-  ++m_defaultDepth;
-  const zvStatus built = BuildFrom(read_pattern.get());
-  --m_defaultDepth;
-  return built;
+  if (read < 0) return ZV_E_FAIL;
+  return Compile(read_pattern.get(), out, depth + 1);
 }
 
 }  // namespace FmtLib

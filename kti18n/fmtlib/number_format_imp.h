@@ -73,9 +73,20 @@ struct zvNumberSection {
   void Reset() { *this = zvNumberSection(); }
 };
 
+// Everything building produces. It is built aside and moved in whole, so
+// a build that throws leaves the format as it was.
+struct zvNumberProgram {
+  static constexpr int kSections = 3;
+  zvNumberSection sections[kSections];
+  int negativeSection = 0;
+  int zeroSection = 0;
+  ucs2string textSection;
+  int textColor = 0;
+};
+
 class zvNumberFormatImp final : public zvNumberFormat {
  public:
-  static constexpr int kSections = 3;
+  static constexpr int kSections = zvNumberProgram::kSections;
 
   // Throws when settings is null or its locale has no zv_num_put.
   explicit zvNumberFormatImp(const izv_ptr<zvSettings>& settings);
@@ -90,13 +101,14 @@ class zvNumberFormatImp final : public zvNumberFormat {
   bool Format(long value) override { return Format(static_cast<double>(value)); }
   bool Format(unsigned long value) override { return Format(static_cast<double>(value)); }
   // 0, or 0x80004005 for a date or null pattern and a default format the
-  // settings cannot give.
+  // settings cannot give or whose text cannot be read; after a failure the
+  // format is empty. A throw (memory) leaves the format as it was.
   virtual zvStatus BuildFrom(zvFmtPattern* pattern);
 
   // For tests and tools: the compiled sections.
-  const zvNumberSection& Section(int i) const { return m_sections[i]; }
-  int NegativeSection() const { return m_negativeSection; }
-  int ZeroSection() const { return m_zeroSection; }
+  const zvNumberSection& Section(int i) const { return m_program.sections[i]; }
+  int NegativeSection() const { return m_program.negativeSection; }
+  int ZeroSection() const { return m_program.zeroSection; }
   unsigned ResultLength() const { return m_result.length(); }
 
  private:
@@ -108,11 +120,7 @@ class zvNumberFormatImp final : public zvNumberFormat {
   const zv_num_put* m_numPut;
   ucs2string_formatter m_result;
   int m_resultColor = 0;
-  zvNumberSection m_sections[kSections];
-  int m_negativeSection = 0;
-  int m_zeroSection = 0;
-  ucs2string m_textSection;
-  int m_textColor = 0;
+  zvNumberProgram m_program;
   // The digit engine's outputs and flags.
   ucs2string_formatter m_integerDigits, m_fractionDigits, m_exponentDigits;
   bool m_negative = false, m_hasExponent = false, m_negativeExponent = false;
@@ -125,12 +133,10 @@ class zvNumberFormatImp final : public zvNumberFormat {
   unsigned short m_negativeSign, m_positiveSign, m_decimalPoint, m_groupingSeparator, m_zeroDigit, m_exponentChar;
   const unsigned short* m_trueWord;
   const unsigned short* m_falseWord;
-  // Default formats name another format; one that names a default format
-  // again would never end.
-  int m_defaultDepth = 0;
-
-  void Reset();
-  zvStatus BuildFromDefault(int kind);
+  // A default format's text that names a default format again is refused
+  // (depth > 0) rather than followed without end.
+  zvStatus Compile(zvFmtPattern* pattern, zvNumberProgram& out, int depth) const;
+  zvStatus CompileDefault(int kind, zvNumberProgram& out, int depth) const;
   void WritePlain();
   static void PrepareWork(const ucs2string_formatter& digits, const std::string& mask, unsigned short zero,
                           ucs2string_formatter& work);

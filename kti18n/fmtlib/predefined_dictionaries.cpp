@@ -3,6 +3,7 @@
 // dictionaries.
 #include "kti18n/fmtlib/predefined_dictionaries.h"
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <string>
@@ -173,71 +174,84 @@ struct Library {
   }
 };
 
-Library* g_library = nullptr;
+// Published with release and read with acquire: a thread that sees the
+// pointer sees the finished dictionaries.
+std::atomic<Library*> g_library{nullptr};
+
+Library* library() noexcept { return g_library.load(std::memory_order_acquire); }
+
+// Serialises start-up and shut-down, so that a guard made on one thread never
+// sees the library half built or half freed by another. Never destroyed:
+// guards of other translation units may end after this one's statics.
+os_critical_section& startUpLock() {
+  static os_critical_section* const lock = new os_critical_section;
+  return *lock;
+}
 
 }  // namespace
 
-int FmtLibInitExit::count = 0;
+std::atomic<int> FmtLibInitExit::count{0};
 
 FmtLibInitExit::FmtLibInitExit() {
-  if (count == 0) {
+  os_lock_guard hold(startUpLock());
+  if (count.load(std::memory_order_relaxed) == 0) {
     os_init_thread_toolkit();
     try {
-      g_library = new Library();
+      g_library.store(new Library(), std::memory_order_release);
     } catch (...) {
       os_exit_thread_toolkit();
       throw;
     }
   }
-  ++count;
+  count.fetch_add(1, std::memory_order_relaxed);
 }
 
 FmtLibInitExit::~FmtLibInitExit() {
-  if (--count == 0) {
-    delete g_library;
-    g_library = nullptr;
+  os_lock_guard hold(startUpLock());
+  if (count.fetch_sub(1, std::memory_order_relaxed) == 1) {
+    delete g_library.exchange(nullptr, std::memory_order_acq_rel);
     os_exit_thread_toolkit();
   }
 }
 
 const zvTokensDefinition* GetDateTokensDefinition(const char* language, const char* country) {
-  if (g_library == nullptr) return nullptr;
-  return Find(g_library->defaultDate, LookupWithFallback(g_library->defaultAliases, language, country));
+  if (library() == nullptr) return nullptr;
+  return Find(library()->defaultDate, LookupWithFallback(library()->defaultAliases, language, country));
 }
 
 const zvTokensDefinition* GetNumberTokensDefinition(const char* language, const char* country) {
-  if (g_library == nullptr) return nullptr;
-  return Find(g_library->defaultNumber, LookupWithFallback(g_library->defaultAliases, language, country));
+  if (library() == nullptr) return nullptr;
+  return Find(library()->defaultNumber, LookupWithFallback(library()->defaultAliases, language, country));
 }
 
 const zvTokensDefinition* GetSerialDateTokensDefinition() {
-  return g_library != nullptr ? g_library->serialDate.get() : nullptr;
+  return library() != nullptr ? library()->serialDate.get() : nullptr;
 }
 
 const zvTokensDefinition* GetSerialNumberTokensDefinition() {
-  return g_library != nullptr ? g_library->serialNumber.get() : nullptr;
+  return library() != nullptr ? library()->serialNumber.get() : nullptr;
 }
 
 const zvTokensDefinition* GetHalcyonDateTokensDefinition(const char* code, const char* language, const char* country) {
-  if (g_library == nullptr) return nullptr;
-  return g_library->HalcyonDate(LookupCode(g_library->halcyonDateLanguages, code),
-                                LookupWithFallback(g_library->separators, language, country));
+  if (library() == nullptr) return nullptr;
+  return library()->HalcyonDate(LookupCode(library()->halcyonDateLanguages, code),
+                                LookupWithFallback(library()->separators, language, country));
 }
 
 const zvTokensDefinition* GetHalcyonNumberTokensDefinition(const char* /*code*/, const char* language,
                                                            const char* country) {
-  if (g_library == nullptr) return nullptr;
-  return Find(g_library->halcyonNumber, LookupWithFallback(g_library->numbers, language, country));
+  if (library() == nullptr) return nullptr;
+  return Find(library()->halcyonNumber, LookupWithFallback(library()->numbers, language, country));
 }
 
 const zvTokensDefinition* GetPeltaColorDefinition(const char* language, const char* country) {
-  if (g_library == nullptr) return nullptr;
-  return Find(g_library->colors, LookupWithFallback(g_library->colorLanguages, language, country));
+  if (library() == nullptr) return nullptr;
+  return Find(library()->colors, LookupWithFallback(library()->colorLanguages, language, country));
 }
 
 const zvTokensDefinition* GetHalcyonColorDefinition(const char* code) {
-  if (g_library == nullptr) return nullptr;
-  return Find(g_library->colors, LookupCode(g_library->halcyonColorLanguages, code));
+  if (library() == nullptr) return nullptr;
+  return Find(library()->colors, LookupCode(library()->halcyonColorLanguages, code));
 }
 
 }  // namespace FmtLib

@@ -14,6 +14,8 @@
 #ifndef KTI18N_FMTLIB_PREDEFINED_DICTIONARIES_H
 #define KTI18N_FMTLIB_PREDEFINED_DICTIONARIES_H
 
+#include <atomic>
+
 #include "kti18n/fmtlib/tokens_definition.h"
 
 namespace FmtLib {
@@ -25,9 +27,9 @@ class FmtLibInitExit {
   FmtLibInitExit(const FmtLibInitExit&) = delete;
   FmtLibInitExit& operator=(const FmtLibInitExit&) = delete;
 
-  // The number of live guards. Start-up and shut-down are single-threaded,
-  // so the count is a plain integer.
-  static int count;
+  // The number of live guards. Guards may be made and dropped on any
+  // thread: start-up and shut-down are serialised by one lock.
+  static std::atomic<int> count;
 };
 
 // The default (Pelta) dictionaries: keywords and descriptive names. Every

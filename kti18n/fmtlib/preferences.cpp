@@ -93,15 +93,31 @@ bool zvPreferencesImp::RemovePreference(const char* key) {
 
 bool zvPreferencesImp::EndBuild() {
   if (m_built) return false;
-  // A key with a meaning counts only when it holds a string.
-  const auto resolve = [this](const char* key, ucs2string& into, bool& flag) {
-    const auto it = m_prefs.find(key);
-    if (it != m_prefs.end() && it->second->IsString() && it->second->GetValue(into)) flag = true;
+  // Each value is resolved aside and committed by swaps that cannot fail:
+  // running out of memory part-way leaves the object unbuilt and unchanged.
+  struct Resolved {
+    ucs2string text;
+    bool found = false;
   };
-  resolve("decimal_point", m_decimalPoint, m_isDecimalPoint);
-  resolve("thousands_sep", m_thousandsSep, m_isThousandsSep);
-  resolve("true_word", m_true, m_isTrue);
-  resolve("false_word", m_false, m_isFalse);
+  // A key with a meaning counts only when it holds a string.
+  const auto resolve = [this](const char* key) {
+    Resolved r;
+    const auto it = m_prefs.find(key);
+    if (it != m_prefs.end() && it->second->IsString() && it->second->GetValue(r.text)) r.found = true;
+    return r;
+  };
+  Resolved decimal = resolve("decimal_point");
+  Resolved thousands = resolve("thousands_sep");
+  Resolved yes = resolve("true_word");
+  Resolved no = resolve("false_word");
+  const auto commit = [](Resolved& from, ucs2string& text, bool& flag) noexcept {
+    text.swap(from.text);
+    flag = from.found;
+  };
+  commit(decimal, m_decimalPoint, m_isDecimalPoint);
+  commit(thousands, m_thousandsSep, m_isThousandsSep);
+  commit(yes, m_true, m_isTrue);
+  commit(no, m_false, m_isFalse);
   m_built = true;
   return false;
 }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "kti18n/locale/locale.h"
+#include "kti18n/unicode/encoding_names.h"
 
 class ExternalEncoding;
 class InternalEncoding;
@@ -34,11 +35,10 @@ class zv_codecvt : public zv_locale::facet {
   // copy of the technical name.
   static const unsigned char* GetEncodingDisplayName(const char*& name);
 
-  // The encoding table, sorted by byte-wise comparison of the technical names.
-  struct EncodingName {
-    const char* technicalName;
-    const char* displayName;  // UTF-8
-  };
+  // The encoding table (the encodings of locales), sorted by byte-wise
+  // comparison of the technical names; each row has at least technicalName
+  // and displayName (UTF-8).
+  using EncodingName = zv_encoding_row;
   static const EncodingName* EncodingNamesBegin();
   static const EncodingName* EncodingNamesEnd();
 
@@ -71,10 +71,16 @@ class zv_codecvt : public zv_locale::facet {
   zv_codecvt(unsigned refs, ExternalEncoding& external, InternalEncoding& internal);
 
   // Each call converts its range as a whole text: it starts and ends in the
-  // encoding's initial shift state, and the state argument is not used.
-  // do_out and do_in return ok when everything was converted, partial when
-  // the output filled first (fromNext then marks the first character not
-  // converted); toNext marks the end of what was written.
+  // encoding's initial shift state, and the state argument is not used (a
+  // stateful encoding shifts back once, where the output ends).
+  // do_out and do_in return ok when the whole range was converted (an empty
+  // range included) and partial when the output filled first; fromNext marks
+  // the first character not converted and toNext the end of what was
+  // written. This is the standard codecvt meaning, which callers looping
+  // over std::codecvt rely on. The original facet returned partial for every
+  // non-empty range and pointed toNext at toEnd whatever it had written: a
+  // caller that continues while the result is partial would never stop, and
+  // one that trusts toNext would read bytes never written.
   virtual result do_out(state_type& state, const unsigned short* from, const unsigned short* fromEnd,
                         const unsigned short*& fromNext, char* to, char* toEnd, char*& toNext) const;
   virtual result do_unshift(state_type& state, char* to, char* toEnd, char*& toNext) const;

@@ -61,13 +61,7 @@ zv_ctime_impl::zv_ctime_impl(const StaticStorage* record)
 
 zv_ctime_impl::~zv_ctime_impl() = default;
 
-void zv_ctime_impl::AddReference() noexcept {
-  std::atomic_ref<std::uint32_t>(m_refCount).fetch_add(1, std::memory_order_relaxed);
-}
-
-void zv_ctime_impl::Release() noexcept {
-  if (std::atomic_ref<std::uint32_t>(m_refCount).fetch_sub(1, std::memory_order_acq_rel) == 1) delete this;
-}
+void zv_ctime_impl::AddReference() noexcept { AddRef(); }
 
 const unsigned short* zv_ctime_impl::GetShortNameOfDay(int day) const {
   check_index(day, 0, kDayCount - 1);

@@ -71,8 +71,7 @@ class zv_ctime_impl : public izvSharedObject {
   zv_ctime_impl& operator=(const zv_ctime_impl&) = delete;
 
   void AddReference() noexcept;
-  // Deletes the implementation when the count falls to 0.
-  void Release() noexcept;
+  // Release (izvSharedObject) deletes the implementation with its last holder.
 
   // Every index is checked: one outside its range throws 0x80041128.
   const unsigned short* GetShortNameOfDay(int day) const;    // 0 Monday ... 6 Sunday

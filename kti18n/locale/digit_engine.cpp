@@ -1,17 +1,25 @@
 // Layout, rounding and notation of number output.
 //
-// The value's leading sixteen digits D and decimal exponent E come exact
-// from zv_exact_leading_digits. Then:
+// The value's leading sixteen digits and decimal exponent E come exact from
+// zv_exact_leading_digits. Then:
+//  - Fifteen digits. The value is rounded to 15 significant digits, ties to
+//    even (a 5 in the sixteenth place is a tie only when nothing follows
+//    it). A decimal typed with at most 15 significant digits comes back
+//    exactly as typed: 2.675, held as 2.67499999999999982..., becomes
+//    267500000000000 again. A carry out of the first digit (9.99...95)
+//    makes the value 1 one place higher.
 //  - Layout. Fixed notation has E + 1 integer places (at least 1); when
 //    that passes maxInteger the number goes scientific with step 1, 14
 //    fraction digits at most and none forced. Scientific notation uses the
 //    exponent X = E rounded down to a multiple of the step, leaving
 //    E - X + 1 integer places. Either way the wanted digit count is the
 //    integer places plus maxFraction.
-//  - Rounding. min(wanted, 15) digits are kept and rounded half up on the
-//    next digit (which is the first digit when none are kept). A carry out
-//    of the first digit makes the number 1 followed by zeros one place
-//    higher: E grows by one and the layout is chosen again for it.
+//  - Rounding. min(wanted, 15) of the fifteen digits are kept and rounded
+//    half up on the next one (which is the first digit when none are kept).
+//    Rounding the typed decimal, not the binary value's expansion, is what
+//    makes 2.675 show as 2.68 with two decimals, as a spreadsheet shows it.
+//    A carry out of the first digit makes the number 1 followed by zeros
+//    one place higher: E grows by one and the layout is chosen again for it.
 //  - Output. Trailing zero digits are dropped; the integer string holds the
 //    kept digits before the decimal point, padded with zero digits up to
 //    it, the fraction string those after it (with the zeros that lead up to
@@ -106,6 +114,23 @@ bool convert_special(int ieeeClass, const unsigned short* digits, const zv_digit
   }
 }
 
+// The fifteen significant digits of a value, 10^14 <= digits < 10^15,
+// the first standing for 10^exponent.
+struct fifteen_digits {
+  std::uint64_t digits;
+  std::int64_t exponent;
+};
+
+fifteen_digits round_to_fifteen(double value) {
+  const zv_decimal_lead lead = zv_exact_leading_digits(value);
+  std::uint64_t digits = lead.digits / 10;
+  const unsigned next = static_cast<unsigned>(lead.digits % 10);
+  const bool tie = next == 5 && lead.exact;
+  if (next > 5 || (next == 5 && (!tie || (digits & 1) != 0))) ++digits;
+  if (digits == kPow10[kMaxSignificant]) return {kPow10[kMaxSignificant - 1], lead.exponent + 1};
+  return {digits, lead.exponent};
+}
+
 // Writes `count` digits of `value` (most significant first) into `buffer`.
 void spell(std::uint64_t value, int count, const unsigned short* digits, unsigned short* buffer) {
   for (int i = count - 1; i >= 0; --i) {
@@ -150,15 +175,16 @@ bool zv_convert_digits(double value, const zv_digit_layout& layout, const unsign
   int keptCount = 0;
   placement p = place(0, layout, false);
   if (value != 0.0) {
-    const zv_decimal_lead lead = zv_exact_leading_digits(value);
-    e = lead.exponent;
+    const fifteen_digits rounded = round_to_fifteen(value);
+    e = rounded.exponent;
     p = place(e, layout, false);
     const std::int64_t keep = std::min<std::int64_t>(p.wanted, kMaxSignificant);
     if (keep >= 0) {
       const int k = static_cast<int>(keep);
-      kept = lead.digits / kPow10[16 - k];
+      kept = rounded.digits / kPow10[kMaxSignificant - k];
       keptCount = k;
-      const unsigned next = static_cast<unsigned>(lead.digits / kPow10[15 - k] % 10);
+      const unsigned next =
+          k < kMaxSignificant ? static_cast<unsigned>(rounded.digits / kPow10[kMaxSignificant - 1 - k] % 10) : 0;
       if (next >= 5 && ++kept == kPow10[k]) {
         // Carry out of the first digit: 1 one place higher.
         kept = 1;

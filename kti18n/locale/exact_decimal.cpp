@@ -18,6 +18,14 @@
 // floor((e + 52) * log10 2), which is E or E - 1; an estimate one too low
 // shows as a D with seventeen digits, and floor(floor(x) / 10) = floor(x / 10)
 // makes dropping the last digit exact.
+//
+// Whether the digits are the whole expansion falls out of each way: way 1
+// sees the bits it shifts out; way 3 sees its division remainders and the
+// bits below the binary point; way 2 only answers when the result is not a
+// whole number (q < 0: the product's fraction is then larger than P's
+// error; q > 27: v * 10^q = m * 5^q * 2^(e+q) is whole only when v's lowest
+// set bit is at least 2^-q, and v < 10^(17-q) leaves no room for that once
+// 5^q passes 10^17, at q = 25).
 #include "kti18n/locale/exact_decimal.h"
 
 #include <bit>
@@ -60,12 +68,19 @@ binary_value decompose(double v) {
 // floor(k * log10 2), exact for |k| <= 2620.
 int floor_log10_pow2(int k) { return (k * 78913) >> 18; }
 
+struct scaled {
+  std::uint64_t d;
+  bool exact;
+};
+
 // Way 1: 0 <= q <= 27.
-std::uint64_t scale_exact_small(std::uint64_t m, int e, int q) {
+scaled scale_exact_small(std::uint64_t m, int e, int q) {
   const u128 product = u128{m} * kPow5.v[q];
   const int shift = e + q;
-  if (shift >= 0) return static_cast<std::uint64_t>(product << shift);
-  return -shift >= 128 ? 0 : static_cast<std::uint64_t>(product >> -shift);
+  if (shift >= 0) return {static_cast<std::uint64_t>(product << shift), true};
+  if (-shift >= 128) return {0, false};
+  const u128 dropped = product & ((u128{1} << -shift) - 1);
+  return {static_cast<std::uint64_t>(product >> -shift), dropped == 0};
 }
 
 // Way 2: false when the result is uncertain (or outside the shapes this
@@ -115,7 +130,8 @@ class stack_bignum {
     if (carry != 0 && size_ < kLimbs) limbs_[size_++] = static_cast<std::uint32_t>(carry);
   }
 
-  void divide(std::uint32_t divisor) {
+  // Returns false when the division leaves a remainder.
+  bool divide(std::uint32_t divisor) {
     std::uint64_t rest = 0;
     for (int i = size_ - 1; i >= 0; --i) {
       const std::uint64_t t = (rest << 32) | limbs_[i];
@@ -123,6 +139,7 @@ class stack_bignum {
       rest = t % divisor;
     }
     while (size_ > 0 && limbs_[size_ - 1] == 0) --size_;
+    return rest == 0;
   }
 
   void shift_left(int n) {
@@ -146,6 +163,15 @@ class stack_bignum {
     return r;
   }
 
+  bool any_bit_below(int pos) const {
+    const int whole = pos / 32;
+    for (int i = 0; i < whole && i < size_; ++i) {
+      if (limbs_[i] != 0) return true;
+    }
+    const std::uint32_t partMask = (std::uint32_t{1} << (pos % 32)) - 1;
+    return whole < size_ && (limbs_[whole] & partMask) != 0;
+  }
+
  private:
   static constexpr int kLimbs = 40;
   std::uint32_t limbs_[kLimbs] = {};
@@ -165,13 +191,15 @@ std::uint32_t pow10_u32(int k) {
 }
 
 // Way 3: floor(m * 2^e * 10^q) in exact arithmetic.
-std::uint64_t scale_by_bignum(std::uint64_t m, int e, int q) {
+scaled scale_by_bignum(std::uint64_t m, int e, int q) {
   stack_bignum n(m);
   for (int k = q; k > 0; k -= 9) n.multiply(pow10_u32(k >= 9 ? 9 : k));
   if (e > 0) n.shift_left(e);
   // Successive floors of divisions equal the floor of the whole division.
-  for (int k = -q; k > 0; k -= 9) n.divide(pow10_u32(k >= 9 ? 9 : k));
-  return n.bits_from(e < 0 ? -e : 0);
+  bool exact = true;
+  for (int k = -q; k > 0; k -= 9) exact &= n.divide(pow10_u32(k >= 9 ? 9 : k));
+  const int point = e < 0 ? -e : 0;
+  return {n.bits_from(point), exact && !n.any_bit_below(point)};
 }
 
 }  // namespace
@@ -180,12 +208,12 @@ zv_decimal_lead zv_exact_leading_digits(double v) noexcept {
   const binary_value b = decompose(v);
   const int estimate = floor_log10_pow2(b.e + 52);
   const int q = 15 - estimate;
-  std::uint64_t d;
+  scaled s{0, false};
   if (q >= 0 && q <= kPow5MaxIn64) {
-    d = scale_exact_small(b.m, b.e, q);
-  } else if (!scale_by_table(b.m, b.e, q, d)) {
-    d = scale_by_bignum(b.m, b.e, q);
+    s = scale_exact_small(b.m, b.e, q);
+  } else if (!scale_by_table(b.m, b.e, q, s.d)) {
+    s = scale_by_bignum(b.m, b.e, q);
   }
-  if (d >= kSixteenDigits) return {d / 10, estimate + 1};
-  return {d, estimate};
+  if (s.d >= kSixteenDigits) return {s.d / 10, estimate + 1, s.exact && s.d % 10 == 0};
+  return {s.d, estimate, s.exact};
 }

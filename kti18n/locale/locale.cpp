@@ -24,10 +24,6 @@ namespace {
 // index given is 1 and slot 0 of a facet table is never used.
 std::atomic<unsigned> g_lastFacetIndex{0};
 
-std::atomic_ref<std::uint32_t> count_of(izvSharedObject& object) {
-  return std::atomic_ref<std::uint32_t>(object.m_refCount);
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -35,15 +31,9 @@ std::atomic_ref<std::uint32_t> count_of(izvSharedObject& object) {
 
 zv_locale::facet::~facet() = default;
 
-void zv_locale::facet::_M_add_reference() noexcept { count_of(*this).fetch_add(1, std::memory_order_relaxed); }
+void zv_locale::facet::_M_add_reference() noexcept { AddRef(); }
 
-void zv_locale::facet::_M_remove_reference() noexcept {
-  auto count = count_of(*this);
-  if (count.fetch_sub(1, std::memory_order_acq_rel) == 1) {
-    count.store(1, std::memory_order_relaxed);
-    delete this;
-  }
-}
+void zv_locale::facet::_M_remove_reference() noexcept { Release(); }
 
 unsigned zv_locale::id::_M_assign_index() const noexcept {
   unsigned index = m_index.load(std::memory_order_acquire);
@@ -81,7 +71,7 @@ void zv_locale::_Impl::_M_install_facet(const id* i, facet* f) {
     try {
       m_facets.resize(static_cast<std::size_t>(index) + 1, nullptr);
     } catch (const std::bad_alloc&) {
-      if (count_of(*f).load(std::memory_order_acquire) == 0) delete f;
+      if (f->RefCount() == 0) delete f;
       throw ZVException(ZV_E_OUTOFMEMORY);
     }
   }
@@ -113,15 +103,9 @@ void zv_locale::_Impl::_M_replace_categories(const _Impl* other, int category) {
   }
 }
 
-void zv_locale::_Impl::_M_add_reference() noexcept { count_of(*this).fetch_add(1, std::memory_order_relaxed); }
+void zv_locale::_Impl::_M_add_reference() noexcept { AddRef(); }
 
-void zv_locale::_Impl::_M_remove_reference() noexcept {
-  auto count = count_of(*this);
-  if (count.fetch_sub(1, std::memory_order_acq_rel) == 1) {
-    count.store(1, std::memory_order_relaxed);
-    delete this;
-  }
-}
+void zv_locale::_Impl::_M_remove_reference() noexcept { Release(); }
 
 // ---------------------------------------------------------------------------
 // zv_locale

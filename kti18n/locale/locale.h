@@ -115,7 +115,7 @@ class zv_locale {
   static _Impl* _S_global;  // guarded by the locale mutex
 };
 
-// The base of every facet. Its count (izvSharedObject::m_refCount) is the
+// The base of every facet. Its count (izvSharedObject::RefCount()) is the
 // number of implementations that hold it, plus the refs given at
 // construction: a facet made with refs = 1 is never deleted by a locale.
 class zv_locale::facet : public izvSharedObject {

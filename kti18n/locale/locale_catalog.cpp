@@ -1,6 +1,7 @@
 #include "kti18n/locale/locale_catalog.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <ostream>
@@ -95,7 +96,9 @@ void zv_locale_catalog::LoadLocales() const {
 
 zvStatus zv_locale_catalog::Register(const zv_locale_storage* record) {
   os_lock_guard lock(catalog_mutex());
-  return DoRegister(record);
+  const zvStatus status = DoRegister(record);
+  if (zvFailed(status)) m_refused.emplace_back(record != nullptr ? record->lcid : 0u, status);
+  return status;
 }
 
 zvStatus zv_locale_catalog::DoRegister(const zv_locale_storage* record) {
@@ -104,27 +107,38 @@ zvStatus zv_locale_catalog::DoRegister(const zv_locale_storage* record) {
   const unsigned lcid = record->lcid;
   if (m_idents.count(lcid) != 0 || m_records.count(lcid) != 0) return ZV_E_INVALID_DATA;
 
-  // Out of memory part-way must leave neither map holding the LCID alone.
   auto owned = std::make_unique<zv_locale_ident_impl>(record->ident, 1);
   zv_locale_ident_impl* ident = owned.get();
+  // The index keys are made before anything changes.
+  const char* language = ident->language_code_2();
+  const std::pair<Index*, std::string> keys[] = {
+      {&m_languages, language},
+      {&m_countries, language[0] != '\0' ? ident->country_code_2() : ident->identification_code()},
+      {&m_encodings, or_empty(ident->encoding_technical_name())},
+      {&m_sortOrders, or_empty(ident->sort_order_technical_name())},
+  };
+  // Running out of memory part-way undoes every entry made so far: a failed
+  // registration leaves the catalog exactly as it was.
+  std::pair<Index*, Index::iterator> added[std::size(keys)];
+  std::size_t addedCount = 0;
   m_records.emplace(lcid, record);
   try {
     m_idents.emplace(lcid, ident);
+    for (const auto& [index, key] : keys) {
+      if (index == &m_languages && key.empty()) continue;  // a locale without a language
+      added[addedCount] = {index, index->emplace(key, lcid)};
+      ++addedCount;
+    }
   } catch (...) {
+    while (addedCount > 0) {
+      --addedCount;
+      added[addedCount].first->erase(added[addedCount].second);
+    }
+    m_idents.erase(lcid);
     m_records.erase(lcid);
     throw;
   }
   owned.release();  // the catalog releases it with the rest
-
-  const char* language = ident->language_code_2();
-  if (language[0] != '\0') {
-    m_languages.emplace(language, lcid);
-    m_countries.emplace(ident->country_code_2(), lcid);
-  } else {
-    m_countries.emplace(ident->identification_code(), lcid);
-  }
-  m_encodings.emplace(or_empty(ident->encoding_technical_name()), lcid);
-  m_sortOrders.emplace(or_empty(ident->sort_order_technical_name()), lcid);
   return ZV_S_OK;
 }
 
@@ -199,6 +213,9 @@ zvStatus zv_locale_catalog::QueryMatchingLocales(const char* language, const cha
   }
   if (!create) return ZV_S_NOTHING_MATCHED;
 
+  // Room for the answer before the custom locale exists: nothing may fail
+  // after it is registered.
+  lcids.reserve(lcids.size() + 1);
   unsigned newLcid = 0;
   zvStatus status;
   if (!encodings.empty()) {
@@ -242,13 +259,20 @@ zvStatus zv_locale_catalog::RegisterCustomLocale(unsigned base, unsigned encodin
   ident->localeDisplayName = nullptr;
 
   auto record = std::make_unique<zv_locale_storage>(*baseRecord);
-  record->lcid = ++m_nextCustomLcid;
+  record->lcid = m_nextCustomLcid + 1;
   record->ident = ident.get();
 
+  // Room first, then the registration, then moves that cannot fail: running
+  // out of memory anywhere leaves the catalog and its next LCID unchanged.
+  m_customIdents.reserve(m_customIdents.size() + 1);
+  m_customRecords.reserve(m_customRecords.size() + 1);
+  const zvStatus status = DoRegister(record.get());
+  if (zvFailed(status)) return status;
+  ++m_nextCustomLcid;
+  newLcid = record->lcid;
   m_customIdents.push_back(std::move(ident));
   m_customRecords.push_back(std::move(record));
-  newLcid = m_customRecords.back()->lcid;
-  return DoRegister(m_customRecords.back().get());
+  return status;
 }
 
 const zv_locale_storage* zv_locale_catalog::GetStorage(unsigned lcid) const {
@@ -302,6 +326,13 @@ void zv_locale_catalog::Trace(std::ostream& out) const {
   for (const auto& [header, index] : sections) {
     out << header << '\n';
     for (const auto& [key, lcid] : *index) out << key << ',' << lcid << '\n';
+  }
+  if (m_refused.empty()) return;
+  out << "****** Refused ******\n";
+  for (const auto& [lcid, status] : m_refused) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(status));
+    out << lcid << ',' << hex << '\n';
   }
 }
 

@@ -48,6 +48,8 @@ class zv_locale_catalog {
   static void ClearInstance();
 
   // Indexes a record: 0x41100, or 0x80041123 for a null or duplicate one.
+  // A refused record is remembered with its status and shown by Trace.
+  // Running out of memory throws and leaves the catalog as it was.
   zvStatus Register(const zv_locale_storage* record);
 
   // Matches "language_COUNTRY.encoding@sortorder" (every part optional).
@@ -83,7 +85,8 @@ class zv_locale_catalog {
   // Every registered LCID, ascending.
   std::vector<unsigned> GetRegisteredLocales() const;
 
-  // Dumps the four indexes, one "key,lcid" line per entry.
+  // Dumps the four indexes, one "key,lcid" line per entry, then (only when
+  // there were any) the refused registrations, one "lcid,0xSTATUS" line each.
   void Trace(std::ostream& out) const;
 
   zv_locale_catalog(const zv_locale_catalog&) = delete;
@@ -123,6 +126,7 @@ class zv_locale_catalog {
   Index m_countries;
   Index m_encodings;
   Index m_sortOrders;
+  std::vector<std::pair<unsigned, zvStatus>> m_refused;  // LCID (0 for a null record) and status
   mutable void* m_module = nullptr;
 
   static zv_locale_catalog* s_Singleton;

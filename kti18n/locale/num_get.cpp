@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "kti18n/locale/c_number.h"
 #include "kti18n/locale/ctype_impl.h"
 #include "kti18n/locale/numpunct.h"
 
@@ -262,8 +263,7 @@ double read_double(const zv_num_get::iter_type& first, const zv_num_get::iter_ty
     text += static_cast<char>(c);
   }
   // The process's locale must not change the decimal point.
-  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-  return strtod_l(text.c_str(), nullptr, cLocale);
+  return zv_read_c_number(text, zv_c_locale());
 }
 
 }  // namespace

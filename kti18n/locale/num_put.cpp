@@ -43,72 +43,45 @@ ucs2string_formatter& zv_num_put::do_put(ucs2string_formatter& out, unsigned sho
     out.append(fraction);
     return out;
   }
-  const int mode = m_punct->mode();
   const unsigned short sign = m_punct->negative_sign();
-  if (negative) {
-    if (mode == 0) out.append(u'(');
-    if (mode == 1 || mode == 2) out.append(sign);
-    if (mode == 2) out.append(u' ');
-  }
-  if (integer.empty()) {
-    out.append(m_punct->GetDigits(false)[0]);
-  } else {
-    out.append(integer);
-  }
-  out.append(m_punct->decimal_point());
-  out.append(fraction);
-  if (hasExponent) {
-    out.append(m_punct->GetExponent(false));
-    if (negativeExponent) out.append(sign);
-    out.append(exponent);
-  }
-  if (negative) {
-    if (mode == 0) out.append(u')');
-    if (mode == 4) out.append(u' ');
-    if (mode == 3 || mode == 4) out.append(sign);
-  }
+  put_signed(out, m_punct->mode(), sign, negative, [&] {
+    if (integer.empty()) {
+      out.append(m_punct->GetDigits(false)[0]);
+    } else {
+      out.append(integer);
+    }
+    out.append(m_punct->decimal_point());
+    out.append(fraction);
+    if (hasExponent) {
+      out.append(m_punct->GetExponent(false));
+      if (negativeExponent) out.append(sign);
+      out.append(exponent);
+    }
+  });
   return out;
 }
 
-void zv_num_put::put_magnitude(ucs2string_formatter& out, unsigned long magnitude) const {
+void zv_num_put::put_magnitude(ucs2string_formatter& out, std::uint64_t magnitude) const {
   const unsigned short* digits = m_punct->GetDigits(false);
-  unsigned short buffer[10];
+  constexpr int kMaxDigits = 20;
+  unsigned short buffer[kMaxDigits];
   int n = 0;
-  auto m = static_cast<std::uint32_t>(magnitude);
   do {
-    buffer[9 - n++] = digits[m % 10];
-    m /= 10;
-  } while (m != 0);
-  out.append(buffer + 10 - n, static_cast<unsigned>(n));
+    buffer[kMaxDigits - 1 - n++] = digits[magnitude % 10];
+    magnitude /= 10;
+  } while (magnitude != 0);
+  out.append(buffer + kMaxDigits - n, static_cast<unsigned>(n));
 }
 
 ucs2string_formatter& zv_num_put::do_put(ucs2string_formatter& out, unsigned short, unsigned long value) const {
-  put_magnitude(out, static_cast<std::uint32_t>(value));
+  put_magnitude(out, value);
   return out;
 }
 
 ucs2string_formatter& zv_num_put::do_put(ucs2string_formatter& out, unsigned short, long value) const {
-  const auto v = static_cast<std::int32_t>(value);
-  const std::uint32_t magnitude = v < 0 ? 0u - static_cast<std::uint32_t>(v) : static_cast<std::uint32_t>(v);
-  if (v >= 0) {
-    put_magnitude(out, magnitude);
-    return out;
-  }
-  // Modes other than 0 to 4 are written like mode 1.
-  const int mode = m_punct->mode();
-  const unsigned short sign = m_punct->negative_sign();
-  if (mode == 0) {
-    out.append(u'(');
-  } else if (mode == 2) {
-    out.append(sign);
-    out.append(u' ');
-  } else if (mode != 3 && mode != 4) {
-    out.append(sign);
-  }
-  put_magnitude(out, magnitude);
-  if (mode == 0) out.append(u')');
-  if (mode == 4) out.append(u' ');
-  if (mode == 3 || mode == 4) out.append(sign);
+  const std::uint64_t magnitude =
+      value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  put_signed(out, m_punct->mode(), m_punct->negative_sign(), value < 0, [&] { put_magnitude(out, magnitude); });
   return out;
 }
 

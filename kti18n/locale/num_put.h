@@ -5,6 +5,8 @@
 #ifndef KTI18N_LOCALE_NUM_PUT_H
 #define KTI18N_LOCALE_NUM_PUT_H
 
+#include <cstdint>
+
 #include "kti18n/locale/locale.h"
 #include "kti18n/text/formatter.h"
 
@@ -21,8 +23,8 @@ class zv_num_put : public zv_locale::facet {
   zv_num_put(const zv_numpunct* punct, unsigned refs);
   ~zv_num_put() override;
 
-  // The fill argument is not used. long and unsigned long values are 32-bit
-  // by contract: only their low 32 bits are written.
+  // The fill argument is not used. long and unsigned long values are
+  // written whole (64-bit on this host).
   ucs2string_formatter& put(ucs2string_formatter& out, unsigned short fill, double value) const {
     return do_put(out, fill, value);
   }
@@ -48,6 +50,32 @@ class zv_num_put : public zv_locale::facet {
 
   const zv_numpunct& punctuation() const { return *m_punct; }
 
+  // Writes a number: the digits that write_digits() appends, decorated for
+  // a negative number as the negative mode says. Modes other than 0 to 4
+  // (a locale-data record can hold any 32-bit value) are written like
+  // mode 1, so a number never loses its sign. Every signed number of the
+  // facet and of the number formats' plain form goes through here.
+  template <typename WriteDigits>
+  static void put_signed(ucs2string_formatter& out, int mode, unsigned short sign, bool negative,
+                         WriteDigits&& write_digits) {
+    if (!negative) {
+      write_digits();
+      return;
+    }
+    if (mode == 0) {
+      out.append(u'(');
+    } else if (mode == 2) {
+      out.append(sign);
+      out.append(u' ');
+    } else if (mode != 3 && mode != 4) {
+      out.append(sign);
+    }
+    write_digits();
+    if (mode == 0) out.append(u')');
+    if (mode == 4) out.append(u' ');
+    if (mode == 3 || mode == 4) out.append(sign);
+  }
+
  protected:
   virtual ucs2string_formatter& do_put(ucs2string_formatter& out, unsigned short fill, double value) const;
   virtual ucs2string_formatter& do_put(ucs2string_formatter& out, unsigned short fill, unsigned long value) const;
@@ -56,7 +84,7 @@ class zv_num_put : public zv_locale::facet {
 
  private:
 
-  void put_magnitude(ucs2string_formatter& out, unsigned long magnitude) const;
+  void put_magnitude(ucs2string_formatter& out, std::uint64_t magnitude) const;
 
   const zv_numpunct* m_punct;
 };

@@ -148,20 +148,21 @@ unsigned short* write_decimal(unsigned short* end, std::uint64_t magnitude) {
 }  // namespace
 
 void ucs2string_formatter::append_formatted(long value, int width, int alignment, unsigned short fill) {
-  // long values are 32-bit by contract.
-  const auto v = static_cast<std::int32_t>(value);
-  unsigned short buf[16];
-  unsigned short* end = buf + 16;
-  const std::uint64_t magnitude = v < 0 ? std::uint64_t{0} - static_cast<std::int64_t>(v) : static_cast<std::uint64_t>(v);
+  // The whole value: long is 64-bit on this host, and a truncated number
+  // would print as a different one.
+  unsigned short buf[24];
+  unsigned short* end = buf + 24;
+  const std::uint64_t magnitude =
+      value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
   unsigned short* begin = write_decimal(end, magnitude);
-  if (v < 0) *--begin = u'-';
+  if (value < 0) *--begin = u'-';
   append_formatted_helper(begin, static_cast<unsigned>(end - begin), width, alignment, fill);
 }
 
 void ucs2string_formatter::append_formatted(unsigned long value, int width, int alignment, unsigned short fill) {
   unsigned short buf[24];
   unsigned short* end = buf + 24;
-  unsigned short* begin = write_decimal(end, static_cast<std::uint32_t>(value));
+  unsigned short* begin = write_decimal(end, value);
   append_formatted_helper(begin, static_cast<unsigned>(end - begin), width, alignment, fill);
 }
 

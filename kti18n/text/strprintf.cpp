@@ -5,6 +5,7 @@
 // handed to the C run time's swprintf with its own argument, and string
 // arguments (UCS-2) are widened first. The result grows as needed, so no
 // text is ever cut short; a conversion the run time rejects fails the call.
+#include <cerrno>
 #include <cstdarg>
 #include <cstdint>
 #include <cwchar>
@@ -27,12 +28,15 @@ template <typename T>
 bool format_one(std::wstring& out, const std::wstring& conversion, T value) {
   std::vector<wchar_t> buf(256);
   for (;;) {
+    errno = 0;
     const int n = std::swprintf(buf.data(), buf.size(), conversion.c_str(), value);
     if (n >= 0) {
       out.append(buf.data(), static_cast<std::size_t>(n));
       return true;
     }
-    // swprintf reports truncation and errors alike: grow, within reason.
+    // swprintf returns -1 both for a buffer too small and for a byte string
+    // that does not convert; only the first is cured by a larger buffer.
+    if (errno == EILSEQ) return false;
     if (buf.size() >= (std::size_t{1} << 24)) return false;
     buf.resize(buf.size() * 4);
   }

@@ -154,13 +154,19 @@ void ucs2string::assign_helper(const unsigned char* utf8, size_type nbytes) {
 
 void ucs2string::assign_helper(unsigned short ch, size_type count) {
   if (count > max_length) throw ZVException(ZV_E_LENGTH);
-  buffer_type* fresh = block_size(count) == block_size(length()) && !storage::is_static(m_buffer) ? m_buffer : allocate(count);
-  if (fresh != m_buffer) {
+  if (count == 0) {
+    // The static buffers are shared by every empty string: never write them.
     release(m_buffer);
-    m_buffer = fresh;
-  } else {
+    m_buffer = nil_buffer();
+    return;
+  }
+  if (block_size(count) == block_size(length()) && !storage::is_static(m_buffer)) {
     m_buffer->length = count;
     m_buffer->units()[count] = 0;
+  } else {
+    buffer_type* fresh = allocate(count);
+    release(m_buffer);
+    m_buffer = fresh;
   }
   zv_ucs2_traits::assign(m_buffer->units(), count, ch);
 }
@@ -363,6 +369,20 @@ ucs2string::size_type ucs2string::find_last_not_of(const unsigned short* s, size
 
 // ---- comparing ---------------------------------------------------------------------
 
+namespace {
+
+// The difference of two lengths when it fits an int, else its sign: two
+// 32-bit lengths can differ by more than INT_MAX, and a cut difference would
+// flip the order.
+int length_order(std::uint32_t a, std::uint32_t b) {
+  const std::int64_t d = std::int64_t{a} - std::int64_t{b};
+  if (d > INT32_MAX) return 1;
+  if (d < INT32_MIN) return -1;
+  return static_cast<int>(d);
+}
+
+}  // namespace
+
 int ucs2string::compare_helper(const ucs2string& str, size_type pos, size_type n) const {
   if (pos > length()) throw ZVException(ZV_E_OUT_OF_RANGE);
   const size_type mine = std::min(n, length() - pos);
@@ -371,7 +391,7 @@ int ucs2string::compare_helper(const ucs2string& str, size_type pos, size_type n
     const int d = int{data()[pos + i]} - int{str.data()[i]};
     if (d != 0) return d;
   }
-  return static_cast<int>(static_cast<std::int64_t>(mine) - str.length());
+  return length_order(mine, str.length());
 }
 
 int ucs2string::compare_helper(const unsigned short* s, size_type pos, size_type n) const {
@@ -382,7 +402,7 @@ int ucs2string::compare_helper(const unsigned short* s, size_type pos, size_type
     const int d = int{data()[pos + i]} - int{s[i]};
     if (d != 0) return d;
   }
-  return static_cast<int>(static_cast<std::int64_t>(mine) - n);
+  return length_order(mine, n);
 }
 
 // ---- output ---------------------------------------------------------------------------

@@ -181,9 +181,15 @@ class ucs2string {
   bool is_null() const noexcept { return m_buffer == null_buffer(); }
   const unsigned short* c_str() const noexcept { return m_buffer->units(); }
   const unsigned short* data() const noexcept { return m_buffer->units(); }
-  // Unchecked access; pos == length() reads the terminator.
+  // Unchecked reading; pos == length() reads the terminator.
   unsigned short operator[](size_type pos) const { return m_buffer->units()[pos]; }
-  unsigned short& operator[](size_type pos) { return m_buffer->units()[pos]; }
+  // Checked writing access: throws 0x80041128 at or beyond the length, so no
+  // caller can ever write the terminator or the shared static buffers that
+  // every empty and null string in the process points at.
+  unsigned short& operator[](size_type pos) {
+    if (pos >= length()) throw ZVException(ZV_E_OUT_OF_RANGE);
+    return m_buffer->units()[pos];
+  }
   // Checked access: throws 0x80041128 at or beyond the length.
   unsigned short at(size_type pos) const;
   std::u16string_view view() const noexcept {

@@ -20,6 +20,8 @@
 #ifndef KTI18N_LOCALE_ENCODING_CODEC_H
 #define KTI18N_LOCALE_ENCODING_CODEC_H
 
+#include <iconv.h>
+
 #include <memory>
 
 namespace zv_encoding_detail {
@@ -72,8 +74,12 @@ class Codec {
   virtual std::unique_ptr<Encoder> NewEncoder() const = 0;
 };
 
-// The codec factories, one per kind of encoding.
-std::unique_ptr<Codec> MakeIconvCodec(const char* iconvName);
+// The codec factories, one per kind of encoding. The iconv codec opens its
+// descriptors through `open` (iconv_open; tests pass one that fails). A
+// descriptor that cannot be opened, or an iconv failure other than a bad or
+// missing character, makes the conversion throw 0x80004005 with the reason.
+using IconvOpener = iconv_t (*)(const char* to, const char* from);
+std::unique_ptr<Codec> MakeIconvCodec(const char* iconvName, IconvOpener open = iconv_open);
 std::unique_ptr<Codec> MakeTableCodec(const char* technicalName);
 std::unique_ptr<Codec> MakeHzCodec();
 

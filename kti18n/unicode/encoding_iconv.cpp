@@ -15,8 +15,10 @@
 #include <cerrno>
 #include <cstring>
 #include <mutex>
+#include <string>
 #include <vector>
 
+#include "kti18n/base/exception.h"
 #include "kti18n/unicode/encoding_codec.h"
 
 namespace zv_encoding_detail {
@@ -26,9 +28,13 @@ static_assert(std::endian::native == std::endian::little, "the UCS-2 side is ope
 constexpr const char* kUnitsName = "UTF-16LE";
 const iconv_t kNoDescriptor = reinterpret_cast<iconv_t>(-1);
 
+[[noreturn]] void ThrowIconvFailure(const char* what, int error) {
+  throw ZVException(ZV_E_FAIL, std::string(what) + ": " + std::strerror(error));
+}
+
 class DescriptorPool {
  public:
-  DescriptorPool(const char* to, const char* from) : to_(to), from_(from) {}
+  DescriptorPool(const char* to, const char* from, IconvOpener open) : to_(to), from_(from), open_(open) {}
   DescriptorPool(const DescriptorPool&) = delete;
   DescriptorPool& operator=(const DescriptorPool&) = delete;
   ~DescriptorPool() {
@@ -45,8 +51,11 @@ class DescriptorPool {
         return cd;
       }
     }
-    return iconv_open(to_, from_);
+    return open_(to_, from_);
   }
+
+  // Why a descriptor could not be had, for the message of the failure.
+  std::string Describe() const { return std::string("cannot convert from ") + from_ + " to " + to_; }
 
   void Give(iconv_t cd) {
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
@@ -57,6 +66,7 @@ class DescriptorPool {
  private:
   const char* to_;
   const char* from_;
+  IconvOpener open_;
   std::mutex mutex_;
   std::vector<iconv_t> idle_;
 };
@@ -64,7 +74,15 @@ class DescriptorPool {
 // One descriptor, returned to its pool when the owner is destroyed.
 class PooledDescriptor {
  public:
-  explicit PooledDescriptor(DescriptorPool& pool) : pool_(pool), cd_(pool.Take()) {}
+  // Throws when no descriptor can be opened (too many open files, no
+  // memory): converting without one would turn every byte into U+FFFD, or
+  // make no progress at all.
+  explicit PooledDescriptor(DescriptorPool& pool) : pool_(pool), cd_(pool.Take()) {
+    if (cd_ == kNoDescriptor) {
+      const int error = errno;
+      ThrowIconvFailure(pool.Describe().c_str(), error);
+    }
+  }
   PooledDescriptor(const PooledDescriptor&) = delete;
   PooledDescriptor& operator=(const PooledDescriptor&) = delete;
   ~PooledDescriptor() {
@@ -94,6 +112,7 @@ class IconvDecoder final : public Decoder {
       out = reinterpret_cast<unsigned short*>(outPtr);
       if (rc != static_cast<std::size_t>(-1)) return;
       if (error == E2BIG || out == outEnd) return;
+      if (error != EILSEQ && error != EINVAL) ThrowIconvFailure("iconv", error);
       // EILSEQ or EINVAL: one replacement for the byte that could not start a
       // character; the next byte may start a good one. A composing decoder
       // first gives up the letter it holds, which comes before the bad byte.
@@ -125,12 +144,16 @@ class IconvEncoder final : public Encoder {
     while (in < inEnd) {
       if (Convert(in, inEnd, out, outEnd)) return;
       if (errno == E2BIG) return;
+      if (errno != EILSEQ && errno != EINVAL) ThrowIconvFailure("iconv", errno);
       // EILSEQ: a character the encoding lacks, or a lone surrogate; EINVAL:
       // a high surrogate at the end.
       std::size_t used = IsHighSurrogate(in[0]) && inEnd - in >= 2 && IsLowSurrogate(in[1]) ? 2 : 1;
       const unsigned short* sub = &substitute_;
       // Through iconv, so that a stateful encoding shifts back first.
-      if (!Convert(sub, sub + 1, out, outEnd)) return;
+      if (!Convert(sub, sub + 1, out, outEnd)) {
+        if (errno != E2BIG && errno != EILSEQ && errno != EINVAL) ThrowIconvFailure("iconv", errno);
+        return;
+      }
       in += used;
     }
   }
@@ -164,17 +187,18 @@ class IconvEncoder final : public Encoder {
 
 class IconvCodec final : public Codec {
  public:
-  explicit IconvCodec(const char* name)
+  IconvCodec(const char* name, IconvOpener open)
       : name_(name),
+        open_(open),
         composing_(std::strcmp(name, "CP1255") == 0 || std::strcmp(name, "CP1258") == 0),
         substitute_(std::strcmp(name, "UTF-8") == 0 ? kReplacementChar : kSubstitutionByte),
-        decoders_(kUnitsName, name),
-        encoders_(name, kUnitsName) {}
+        decoders_(kUnitsName, name, open),
+        encoders_(name, kUnitsName, open) {}
 
   bool Available() const override {
     std::call_once(probed_, [this] {
-      iconv_t in = iconv_open(kUnitsName, name_);
-      iconv_t out = iconv_open(name_, kUnitsName);
+      iconv_t in = open_(kUnitsName, name_);
+      iconv_t out = open_(name_, kUnitsName);
       available_ = in != kNoDescriptor && out != kNoDescriptor;
       if (in != kNoDescriptor) decoders_.Give(in);
       if (out != kNoDescriptor) encoders_.Give(out);
@@ -190,6 +214,7 @@ class IconvCodec final : public Codec {
 
  private:
   const char* name_;
+  IconvOpener open_;
   // The Hebrew and Vietnamese decoders compose a letter with the accents
   // that follow it, so they hold each letter back until the next byte.
   bool composing_;
@@ -204,8 +229,8 @@ class IconvCodec final : public Codec {
 
 }  // namespace
 
-std::unique_ptr<Codec> MakeIconvCodec(const char* iconvName) {
-  return std::make_unique<IconvCodec>(iconvName);
+std::unique_ptr<Codec> MakeIconvCodec(const char* iconvName, IconvOpener open) {
+  return std::make_unique<IconvCodec>(iconvName, open);
 }
 
 }  // namespace zv_encoding_detail

@@ -95,15 +95,21 @@ ExternalEncodingConverter::~ExternalEncodingConverter() = default;
 
 std::size_t ExternalEncodingConverter::Read(unsigned char* dst, std::size_t cap) {
   if (chunkRead_ < chunk_.size()) return ReadPending(chunk_, chunkRead_, dst, cap);
-  return Convert(dst, cap);
+  return Convert(dst, cap, true);
 }
 
-std::size_t ExternalEncodingConverter::Convert(unsigned char* dst, std::size_t cap) {
+// A stateful encoding (ISO-2022, HZ) returns to its initial mode once, at
+// the end of the text, or where a caller's own buffer ends, so that each
+// buffer the caller is given reads on its own. The internal chunks of Peek
+// are pieces of one stream: shifting back at each of them would scatter
+// returns and new designations through the text (and ISO-2022-KR allows its
+// header only once, at the start).
+std::size_t ExternalEncodingConverter::Convert(unsigned char* dst, std::size_t cap, bool callerBuffer) {
   if (finished_) return 0;
   unsigned char* out = dst;
   unsigned char* const end = dst + cap;
-  // A stateful encoding keeps room to shift back at the end of the chunk; a
-  // buffer with no more than that room takes nothing but the final shift.
+  // A stateful encoding keeps room to shift back at the end; a buffer with
+  // no more than that room takes nothing but the final shift.
   unsigned char* const limit = cap > shiftReserve_ ? end - shiftReserve_ : dst;
   while (out < limit) {
     std::span<const unsigned short> in = source_.Peek();
@@ -116,7 +122,7 @@ std::size_t ExternalEncodingConverter::Convert(unsigned char* dst, std::size_t c
   }
   if (source_.Exhausted()) {
     if (encoder_->Finish(out, end)) finished_ = true;
-  } else if (shiftReserve_ != 0 && out != dst) {
+  } else if (callerBuffer && shiftReserve_ != 0 && out != dst) {
     encoder_->Finish(out, end);
   }
   return static_cast<std::size_t>(out - dst);
@@ -125,7 +131,7 @@ std::size_t ExternalEncodingConverter::Convert(unsigned char* dst, std::size_t c
 std::span<const unsigned char> ExternalEncodingConverter::Peek() {
   if (chunkRead_ == chunk_.size()) {
     chunk_.resize(kChunkUnits);
-    chunk_.resize(Convert(chunk_.data(), chunk_.size()));
+    chunk_.resize(Convert(chunk_.data(), chunk_.size(), false));
     chunkRead_ = 0;
   }
   return {chunk_.data() + chunkRead_, chunk_.size() - chunkRead_};
@@ -148,31 +154,40 @@ void StringActor::Act(const unsigned char* bytes, std::size_t n) {
 }
 
 void Ucs2StringActor::Act(const unsigned short* units, std::size_t n) {
-  // Appended piece by piece: a count of npos would mean "up to a 0 unit".
-  while (n > 0) {
-    auto piece = static_cast<ucs2string::size_type>(std::min<std::size_t>(n, 0x40000000));
-    out_.append(units, piece);
-    units += piece;
-    n -= piece;
-  }
+  if (pending_.size() + n > ucs2string::max_length - out_.length()) throw ZVException(ZV_E_LENGTH);
+  pending_.insert(pending_.end(), units, units + n);
+}
+
+void Ucs2StringActor::Flush() {
+  if (pending_.empty()) return;
+  out_.append(pending_.data(), static_cast<ucs2string::size_type>(pending_.size()));
+  pending_.clear();
 }
 
 void Utf8StringActor::Act(const unsigned char* bytes, std::size_t n) {
-  while (n > 0) {
-    auto piece = static_cast<zv_utf8string::size_type>(std::min<std::size_t>(n, 0x40000000));
-    out_.append(bytes, piece);
-    bytes += piece;
-    n -= piece;
-  }
+  if (pending_.size() + n > zv_utf8string::max_length - out_.length()) throw ZVException(ZV_E_LENGTH);
+  pending_.insert(pending_.end(), bytes, bytes + n);
+}
+
+void Utf8StringActor::Flush() {
+  if (pending_.empty()) return;
+  out_.append(pending_.data(), static_cast<zv_utf8string::size_type>(pending_.size()));
+  pending_.clear();
 }
 
 namespace {
 
 template <class Unit>
 void PutAll(EncodingSource<Unit>& source, UnicodeLibActor& actor) {
-  for (std::span<const Unit> chunk = source.Peek(); !chunk.empty(); chunk = source.Peek()) {
-    actor.Act(chunk.data(), chunk.size());
-    source.Consume(chunk.size());
+  try {
+    for (std::span<const Unit> chunk = source.Peek(); !chunk.empty(); chunk = source.Peek()) {
+      actor.Act(chunk.data(), chunk.size());
+      source.Consume(chunk.size());
+    }
+    actor.Flush();
+  } catch (...) {
+    actor.Discard();
+    throw;
   }
 }
 

@@ -164,7 +164,8 @@ class ExternalEncodingConverter : public CharSource {
   bool Exhausted() override { return finished_ && chunkRead_ == chunk_.size(); }
 
  private:
-  std::size_t Convert(unsigned char* dst, std::size_t cap);
+  // callerBuffer: dst is the caller's own buffer (Read), not a chunk (Peek).
+  std::size_t Convert(unsigned char* dst, std::size_t cap, bool callerBuffer);
 
   std::unique_ptr<InternalEncodingConverter> decoded_;  // the bytes-to-bytes form
   Char16Source& source_;
@@ -177,11 +178,15 @@ class ExternalEncodingConverter : public CharSource {
 
 // Receives the output of a CharSink or Char16Sink. The actors below append
 // to a string; an actor given units of the wrong width throws 0x8004112D.
+// A sink calls Flush once at the end of each Put, and Discard instead when
+// the Put fails: an actor may collect what Act gives and write it only then.
 class UnicodeLibActor {
  public:
   virtual ~UnicodeLibActor() = default;
   virtual void Act(const unsigned char* bytes, std::size_t n);
   virtual void Act(const unsigned short* units, std::size_t n);
+  virtual void Flush() {}
+  virtual void Discard() noexcept {}
 };
 
 class StringActor final : public UnicodeLibActor {
@@ -193,25 +198,36 @@ class StringActor final : public UnicodeLibActor {
   std::string& out_;
 };
 
+// ucs2string and zv_utf8string have no capacity (a block's size follows
+// from the length), so appending each chunk would copy the whole text again
+// every time. These actors collect the chunks in a growing buffer and
+// append them to the string once, when the sink flushes.
 class Ucs2StringActor final : public UnicodeLibActor {
  public:
   explicit Ucs2StringActor(ucs2string& out) : out_(out) {}
   void Act(const unsigned short* units, std::size_t n) override;
+  void Flush() override;
+  void Discard() noexcept override { pending_.clear(); }
 
  private:
   ucs2string& out_;
+  std::vector<unsigned short> pending_;
 };
 
 class Utf8StringActor final : public UnicodeLibActor {
  public:
   explicit Utf8StringActor(zv_utf8string& out) : out_(out) {}
   void Act(const unsigned char* bytes, std::size_t n) override;
+  void Flush() override;
+  void Discard() noexcept override { pending_.clear(); }
 
  private:
   zv_utf8string& out_;
+  std::vector<unsigned char> pending_;
 };
 
-// Sinks that hand everything to an actor: Put reads the source to its end.
+// Sinks that hand everything to an actor: Put reads the source to its end
+// and flushes the actor; a Put that fails (throws) appends nothing.
 class CharSink {
  public:
   explicit CharSink(UnicodeLibActor& actor) : actor_(actor) {}

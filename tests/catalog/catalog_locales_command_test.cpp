@@ -2,39 +2,17 @@
 // other subcommands.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
 #include <string>
+
+#include "tool_runner.h"
 
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out;
-};
+using namespace tool_test;
+using Result = ToolRun;
 
-Result RunTool(const std::string& args) {
-  const std::string command = std::string(KTI18N_BINARY_DIR) + "/kti18n " + args + " 2>&1";
-  Result r;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return r;
-  char buf[512];
-  while (std::fgets(buf, sizeof buf, pipe) != nullptr) r.out += buf;
-  const int raw = pclose(pipe);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return r;
-}
-
-class LocalesCommand : public testing::Test {
- protected:
-  void SetUp() override {
-    if (!std::filesystem::exists(std::string(KTI18N_BINARY_DIR) + "/kti18n"))
-      GTEST_SKIP() << "the kti18n tool is not built; skipping";
-  }
-};
+using LocalesCommand = testing::Test;
 
 TEST_F(LocalesCommand, ListsTheModulesRecords) {
   const Result r = RunTool("locales");
@@ -55,9 +33,9 @@ TEST_F(LocalesCommand, LocaleOptionResolvesThroughTheCatalog) {
   EXPECT_EQ(RunTool("locales --locale C").out, "0\tC\tclassic\n");
   EXPECT_EQ(RunTool("locales --locale POSIX").out, "0\tC\tclassic\n");
   const Result unknown = RunTool("locales --locale xx_YY");
-  EXPECT_EQ(unknown.status, 2);
-  EXPECT_EQ(unknown.out, "kti18n: no locale matches 'xx_YY'\n");
-  EXPECT_EQ(RunTool("locales extra").status, 2);
+  EXPECT_TRUE(IsUsageError(unknown));
+  EXPECT_EQ(unknown.err, "kti18n: no locale matches 'xx_YY'\n");
+  EXPECT_TRUE(IsUsageError(RunTool("locales extra")));
 }
 
 }  // namespace

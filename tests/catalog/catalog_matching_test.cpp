@@ -162,6 +162,11 @@ TEST_F(CatalogTest, RegistrationRejectsBadAndDuplicateRecords) {
   EXPECT_EQ(dump.find("tl,30001"), dump.rfind("tl,30001"));
   EXPECT_EQ(dump.find("fr_FR,1036"), dump.rfind("fr_FR,1036"));
   EXPECT_EQ(catalog().GetStorage(1036)->ident->language, std::string("fr"));
+  // Each refusal is remembered, in order, after the indexes.
+  EXPECT_NE(dump.find("****** Refused ******\n30001,0x80041123\n1036,0x80041123\n30002,0x80041123\n"
+                      "0,0x80041123\n"),
+            std::string::npos)
+      << dump;
 }
 
 TEST_F(CatalogTest, TraceListsTheFourIndexes) {

@@ -1,25 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "kti18n/locale/locale_module.h"
+#include "tool_runner.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string run(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return out;
-  std::array<char, 256> buffer;
-  while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) out += buffer.data();
-  pclose(pipe);
-  return out;
-}
+using tool_test::RunShell;
 
 TEST(CatalogModule, IsFoundBesideTheLibrary) {
   EXPECT_EQ(fs::path(zv_locale_module::Path()).parent_path(), fs::path(KTI18N_LIBRARY_FILE).parent_path());
@@ -34,8 +25,8 @@ TEST(CatalogModule, MissingModuleFailsAndIsTriedAgain) {
   fs::remove_all(dir);
   fs::create_directories(dir);
   fs::copy_file(KTI18N_LIBRARY_FILE, dir / KTI18N_LIBRARY_SONAME);
-  const std::string out = run("LD_LIBRARY_PATH='" + dir.string() + "' '" KTI18N_CATALOG_PROBE "' retry '" +
-                              std::string(KTI18N_MODULE_FILE) + "' 2>&1");
+  const std::string out = RunShell("LD_LIBRARY_PATH='" + dir.string() + "' '" KTI18N_CATALOG_PROBE "' retry '" +
+                              std::string(KTI18N_MODULE_FILE) + "' 2>&1").out;
   EXPECT_EQ(out,
             "first: 0x80004005: Could not load dynamic library\n"
             "again: 0x80004005: Could not load dynamic library\n"

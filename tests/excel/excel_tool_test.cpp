@@ -2,41 +2,15 @@
 // separate program.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <filesystem>
 #include <string>
+
+#include "tool_runner.h"
 
 namespace {
 
-struct ToolRun {
-  int status;
-  std::string out;
-};
+using namespace tool_test;
 
-// Runs the tool with the classic locale as the host's; stderr is dropped
-// unless asked for.
-ToolRun RunTool(const std::string& arguments, bool withErrors = false) {
-  const std::string tool = std::string(KTI18N_BINARY_DIR) + "/kti18n";
-  ToolRun r{-1, {}};
-  const std::string redirect = withErrors ? " 2>&1" : " 2>/dev/null";
-  FILE* pipe = popen(("LC_ALL=C " + tool + " " + arguments + redirect).c_str(), "r");
-  if (pipe == nullptr) return r;
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) r.out.append(buffer, n);
-  const int raw = pclose(pipe);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return r;
-}
-
-class ExcelTools : public testing::Test {
- protected:
-  void SetUp() override {
-    if (!std::filesystem::exists(std::string(KTI18N_BINARY_DIR) + "/kti18n"))
-      GTEST_SKIP() << "the kti18n tool is not built";
-  }
-};
+class ExcelTools : public testing::Test {};
 
 TEST_F(ExcelTools, TranslateWritesSpreadsheetCodes) {
   ToolRun r = RunTool("translate --number --from native --to excel '#,##0.00;[Red](#,##0.00)'");
@@ -53,10 +27,11 @@ TEST_F(ExcelTools, TranslateWritesSpreadsheetCodes) {
 }
 
 TEST_F(ExcelTools, TranslateNotesApproximationsAndRefusesUnreadableCodes) {
-  ToolRun r = RunTool("translate --number --from excel --to serial '#,##0,'", true);
+  ToolRun r = RunTool("translate --number --from excel --to serial '#,##0,'");
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, "kti18n: translate: '#,##0,' is shown approximately (scaling)\nT[#]T[gs]T[#]T[#]T[0]\n");
-  EXPECT_EQ(RunTool("translate --number --from excel --to serial '\"open'").status, 1);
+  EXPECT_EQ(r.err, "kti18n: translate: '#,##0,' is shown approximately (scaling)\n");
+  EXPECT_EQ(r.out, "T[#]T[gs]T[#]T[#]T[0]\n");
+  EXPECT_EQ(RunTool("translate --number --from excel --to serial '\"open'").status, 1);  // a warning
 }
 
 TEST_F(ExcelTools, NumberFormatsThroughSpreadsheetCodes) {
@@ -68,9 +43,9 @@ TEST_F(ExcelTools, NumberFormatsThroughSpreadsheetCodes) {
   EXPECT_EQ(RunTool("number --dialect excel --pattern General -- 1234.5678 -0.5").out, "1234.5678\n-0.5\n");
   EXPECT_EQ(RunTool("number --dialect excel --pattern '_(* #,##0_);_(* \\(#,##0\\);_(* \"-\"??_)' -- 5 -5 0").out,
             " 5 \n (5)\n -   \n");
-  r = RunTool("number --dialect excel --pattern yyyy-mm-dd -- 1", true);
+  r = RunTool("number --dialect excel --pattern yyyy-mm-dd -- 1");
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.out.find("date code"), std::string::npos);
+  EXPECT_NE(r.err.find("date code"), std::string::npos);
 }
 
 TEST_F(ExcelTools, DateFormatsThroughSpreadsheetCodes) {
@@ -80,11 +55,12 @@ TEST_F(ExcelTools, DateFormatsThroughSpreadsheetCodes) {
   EXPECT_EQ(RunTool("date --dialect excel --pattern 'yyyy-mm-dd hh:mm' 2024-03-05T14:07:00Z").out, "2024-03-05 14:07\n");
   EXPECT_EQ(RunTool("date --dialect excel --locale de_DE --pattern 'dd/mm/yyyy' 2024-03-05T14:07:00Z").out,
             "05.03.2024\n");  // "/" shows the locale's date separator
-  r = RunTool("date --dialect excel --pattern '[h]:mm' --serial 0.5", true);
-  EXPECT_EQ(r.out, "kti18n: date: '[h]:mm' is shown approximately (elapsed time)\n12:00\n");
-  r = RunTool("date --dialect excel --pattern '0.00' --serial 1", true);
+  r = RunTool("date --dialect excel --pattern '[h]:mm' --serial 0.5");
+  EXPECT_EQ(r.err, "kti18n: date: '[h]:mm' is shown approximately (elapsed time)\n");
+  EXPECT_EQ(r.out, "12:00\n");
+  r = RunTool("date --dialect excel --pattern '0.00' --serial 1");
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.out.find("number code"), std::string::npos);
+  EXPECT_NE(r.err.find("number code"), std::string::npos);
 }
 
 }  // namespace

@@ -2,38 +2,15 @@
 // program.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <filesystem>
 #include <string>
+
+#include "tool_runner.h"
 
 namespace {
 
-struct ToolRun {
-  int status;
-  std::string out;
-};
+using namespace tool_test;
 
-ToolRun RunTool(const std::string& arguments) {
-  const std::string tool = std::string(KTI18N_BINARY_DIR) + "/kti18n";
-  ToolRun r{-1, {}};
-  FILE* pipe = popen(("LC_ALL=C " + tool + " " + arguments + " 2>/dev/null").c_str(), "r");
-  if (pipe == nullptr) return r;
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) r.out.append(buffer, n);
-  const int raw = pclose(pipe);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return r;
-}
-
-class DateTools : public testing::Test {
- protected:
-  void SetUp() override {
-    if (!std::filesystem::exists(std::string(KTI18N_BINARY_DIR) + "/kti18n"))
-      GTEST_SKIP() << "the kti18n tool is not built";
-  }
-};
+class DateTools : public testing::Test {};
 
 TEST_F(DateTools, DateFormatsInstantsThroughPatternsAndDefaults) {
   ToolRun r = RunTool("date --locale ja_JP --zone utc --pattern 'T[ip]T[jy]' 2019-05-01T00:00:00Z 2019-04-30T23:59:59Z");
@@ -42,7 +19,7 @@ TEST_F(DateTools, DateFormatsInstantsThroughPatternsAndDefaults) {
   r = RunTool("date --locale fr_FR --zone Europe/Paris --default long-date 2004-03-05T23:30:00Z 1078488000000");
   EXPECT_EQ(r.out, "6 mars 2004\n5 mars 2004\n");
   r = RunTool("date --zone Europe/Paris --pattern 'T[023]L[:]T[0m]L[ ]T[tz]' 2004-07-01T12:00:00+02:00");
-  EXPECT_TRUE(r.out == "12:00 GMT+02:00\n" || r.out == "12:00 CEST\n") << r.out;
+  EXPECT_EQ(r.out, "12:00 CEST\n");  // the zone's abbreviation from the tz database
   r = RunTool("date --dialect native --pattern 'yyyy;[Red]\"none\"' 0");
   EXPECT_EQ(r.out, "1970\n");
   r = RunTool("date --pattern 'T[Cb]T[y4]' 0");

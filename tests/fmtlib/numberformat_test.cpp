@@ -100,10 +100,34 @@ TEST_F(NumberFormatTest, Placeholders) {
   EXPECT_EQ(Of("T[0]T[#]T[0]", 5), "005");
   EXPECT_EQ(Of("T[#]T[0]", 123456), "123456");
   EXPECT_EQ(Of("L[<]T[#]L[-]T[#]L[-]T[0]L[>]", 12345), "<123-4-5>");
-  // Rounding sees the double's own digits: the one nearest 2.675 lies below it.
-  EXPECT_EQ(Of("T[0]T[ds]T[0]T[0]", 2.675), "2.67");
   EXPECT_EQ(Of("T[0]T[ds]T[0]T[0]", 2.625), "2.63");
   EXPECT_EQ(Of("T[ds]T[0]T[0]", 42.5), "42.50");
+}
+
+// Amounts round as typed, not as the binary double's expansion: 2.675 is
+// held as 2.67499999999999982..., yet prints as 2.68, as in a spreadsheet.
+TEST_F(NumberFormatTest, TypedTiesRoundHalfUpAsTyped) {
+  constexpr const char* kTwo = "T[0]T[ds]T[0]T[0]";
+  const struct {
+    const char* pattern;
+    double typed;
+    const char* shown;
+  } ties[] = {
+      {kTwo, 2.675, "2.68"},        {kTwo, 1.005, "1.01"},       {kTwo, 0.015, "0.02"},
+      {kTwo, 1.115, "1.12"},        {kTwo, -2.675, "-2.68"},     {kTwo, 10.235, "10.24"},
+      {kTwo, 0.285, "0.29"},        {kTwo, 1234.565, "1234.57"}, {kTwo, 0.125, "0.13"},
+      {kTwo, 8.345, "8.35"},        {kTwo, 2.665, "2.67"},       {"T[0]", 0.5, "1"},
+      {"T[0]", 2.5, "3"},           {"T[0]T[ds]T[0]", 0.45, "0.5"},
+      {"T[0]T[ds]T[0]T[0]T[0]T[0]T[0]T[0]", 1e-7, "0.000000"},
+      {"T[0]T[ds]T[0]T[0]T[0]T[0]T[0]T[0]", 5e-7, "0.000001"},
+      {"T[0]T[ds]T[0]T[0]T[0]T[0]T[0]T[0]", 1.0000005, "1.000001"},
+      // Below the ties: digits past the fifteenth never push a rounding.
+      {kTwo, 2.6749999999999, "2.67"},
+      // Sixteen significant digits round to fifteen first, ties to even.
+      {"T[0]", 1000000000000005.0, "1000000000000000"},
+      {"T[0]", 1000000000000015.0, "1000000000000020"},
+  };
+  for (const auto& t : ties) EXPECT_EQ(Of(t.pattern, t.typed), t.shown) << t.typed;
 }
 
 TEST_F(NumberFormatTest, GroupingFollowsTheSettingsTable) {
@@ -127,6 +151,12 @@ TEST_F(NumberFormatTest, PreferencesReplaceTheLocalesPunctuationAndWords) {
   EXPECT_EQ(Of("T[b]", 0), "false");
   EXPECT_EQ(Of("T[b]", 0.5), "true");
   EXPECT_EQ(Of("T[bt]L[/]T[bf]", 1), "true/false");
+}
+
+TEST_F(NumberFormatTest, EmptySeparatorPreferencesWriteNothing) {
+  auto none = SettingsFor(LocaleWith(kCommaPoint3), {{"decimal_point", ""}, {"thousands_sep", ""}});
+  EXPECT_EQ(Of(kTwoDecimals, 1234567.89, &none), "123456789");
+  EXPECT_EQ(Of(kTwoDecimals, -1234567.89, &none), "-123456789");
 }
 
 TEST_F(NumberFormatTest, PercentScaling) {

@@ -177,7 +177,7 @@ TEST(Prefs, CopyAssignmentGivesAnEqualIndependentCopy) {
   EXPECT_EQ(long_of(b.GetAt("x", found)), 3);
   EXPECT_NE(&b.GetAt("x", found), &a.GetAt("x", found));  // its own values
   zvPreferencesImp c(a);
-  EXPECT_EQ(c.m_refCount, 1u);  // a new object: the creator's reference
+  EXPECT_EQ(c.RefCount(), 1u);  // a new object: the creator's reference
   EXPECT_EQ(c.decimal_point(), u',');
   const zvPreferencesImp& alias = b;
   b = alias;
@@ -187,18 +187,18 @@ TEST(Prefs, CopyAssignmentGivesAnEqualIndependentCopy) {
 TEST(IzvPtr, CountsReferencesAndDeletesWithTheLast) {
   bool deleted = false;
   auto first = izv_ptr<zvPreferences>::adopt(new Watched(&deleted));
-  EXPECT_EQ(first->m_refCount, 1u);
+  EXPECT_EQ(first->RefCount(), 1u);
   {
     izv_ptr<zvPreferences> second = first;
-    EXPECT_EQ(first->m_refCount, 2u);
+    EXPECT_EQ(first->RefCount(), 2u);
     second = first;  // the same object: no change
     const izv_ptr<zvPreferences>& alias = second;
     second = alias;
-    EXPECT_EQ(first->m_refCount, 2u);
+    EXPECT_EQ(first->RefCount(), 2u);
     izv_ptr<zvPreferences> third(first.get());
-    EXPECT_EQ(first->m_refCount, 3u);
+    EXPECT_EQ(first->RefCount(), 3u);
   }
-  EXPECT_EQ(first->m_refCount, 1u);
+  EXPECT_EQ(first->RefCount(), 1u);
   EXPECT_FALSE(deleted);
   first = nullptr;
   EXPECT_TRUE(deleted);
@@ -210,7 +210,7 @@ TEST(IzvPtr, CreateReplacesAndReleasesWhatTheOutParameterHeld) {
   auto out = izv_ptr<zvPreferences>::adopt(new Watched(&deleted));
   ASSERT_EQ(CreatePreferences(out), 0);
   EXPECT_TRUE(deleted);
-  EXPECT_EQ(out->m_refCount, 1u);
+  EXPECT_EQ(out->RefCount(), 1u);
   EXPECT_FALSE(out->GetImp()->IsBuilt());
 }
 

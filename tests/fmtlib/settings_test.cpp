@@ -110,13 +110,13 @@ TEST(Settings, KeepPreferencesAndLocaleAlive) {
     // A locale implementation of its own, held by this handle alone.
     const zv_locale own(zv_locale::classic(), zv_locale::classic(), zv_locale::numeric);
     ASSERT_EQ(CreateSettings(own, prefs, settings), 0);
-    EXPECT_EQ(prefs->m_refCount, 2u);
-    EXPECT_EQ(own._M_implementation()->m_refCount, 2u);
+    EXPECT_EQ(prefs->RefCount(), 2u);
+    EXPECT_EQ(own._M_implementation()->RefCount(), 2u);
   }
   const zvSettingsImp* imp = settings->GetImp();
   EXPECT_FALSE(deleted);
   EXPECT_EQ(imp->GetPreferences()->thousands_sep(), u'\'');
-  EXPECT_EQ(imp->GetLocale()._M_implementation()->m_refCount, 1u);
+  EXPECT_EQ(imp->GetLocale()._M_implementation()->RefCount(), 1u);
   EXPECT_EQ(imp->GetNumpunct().decimal_point(), u'.');
   EXPECT_EQ(narrow(imp->GetCtime().GetAmPm(0)), "AM");
   settings = nullptr;

@@ -2,39 +2,18 @@
 // code unit out; bad arguments are usage errors.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <filesystem>
 #include <string>
+
+#include "tool_runner.h"
 
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out;
-};
+using namespace tool_test;
+using Result = ToolRun;
 
-Result RunChar(const std::string& args) {
-  const std::string command = std::string(KTI18N_BINARY_DIR) + "/kti18n char " + args + " 2>/dev/null";
-  Result r;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return r;
-  char buf[512];
-  while (std::fgets(buf, sizeof buf, pipe) != nullptr) r.out += buf;
-  const int raw = pclose(pipe);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return r;
-}
+Result RunChar(const std::string& args) { return RunTool("char " + args); }
 
-class CharCommand : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!std::filesystem::exists(std::string(KTI18N_BINARY_DIR) + "/kti18n")) {
-      GTEST_SKIP() << "the kti18n tool is not built; skipping";
-    }
-  }
-};
+using CharCommand = testing::Test;
 
 TEST_F(CharCommand, OneLinePerCodeUnit) {
   const Result r = RunChar("U+00B5 u+660 'é¼'");
@@ -57,7 +36,7 @@ TEST_F(CharCommand, ControlsAndUnassignedUnitsShowNoGlyph) {
 TEST_F(CharCommand, BadArgumentsAreUsageErrors) {
   for (const char* args : {"", "U+1F600", "U+12G4", "U+0000041", "''", "\"$(printf '\\377')\"", "😀"}) {
     const Result r = RunChar(args);
-    EXPECT_EQ(r.status, 2) << args;
+    EXPECT_TRUE(IsUsageError(r)) << args << ": " << r.status << " " << r.err;
     EXPECT_EQ(r.out, "") << args;
   }
 }

@@ -172,7 +172,7 @@ TEST(LocaleImpl, FacetMadeWithOneReferenceOutlivesItsLocales) {
     impl._M_install_facet(&CountingFacet::id, &owned);
   }
   EXPECT_EQ(deaths, 0);
-  EXPECT_EQ(owned.m_refCount, 1u);
+  EXPECT_EQ(owned.RefCount(), 1u);
 }
 
 TEST(LocaleImpl, ReinstallingAndReplacingFacets) {
@@ -185,7 +185,7 @@ TEST(LocaleImpl, ReinstallingAndReplacingFacets) {
   // The occupant installed again must survive: its count rises first.
   impl._M_install_facet(&CountingFacet::id, f);
   EXPECT_EQ(deaths, 0);
-  EXPECT_EQ(f->m_refCount, 1u);
+  EXPECT_EQ(f->RefCount(), 1u);
   // A different facet releases the occupant.
   impl._M_install_facet(&CountingFacet::id, new CountingFacet(&deaths, 0));
   EXPECT_EQ(deaths, 1);
@@ -223,13 +223,13 @@ TEST(LocaleImpl, ReplacingFromAnImplementationThatLacksTheFacetThrows) {
 
 TEST(LocaleImpl, CombinedLocaleSharesFacetsWithItsSources) {
   const zv_locale classic = zv_locale::classic();
-  const std::uint32_t before = classic._M_implementation()->_M_facet(zv_ctime::id)->m_refCount;
+  const std::uint32_t before = classic._M_implementation()->_M_facet(zv_ctime::id)->RefCount();
   {
     const zv_locale combined(classic, classic, zv_locale::time);
     EXPECT_EQ(&zv_use_facet<zv_ctime>(combined), &zv_use_facet<zv_ctime>(classic));
-    EXPECT_EQ(classic._M_implementation()->_M_facet(zv_ctime::id)->m_refCount, before + 1);
+    EXPECT_EQ(classic._M_implementation()->_M_facet(zv_ctime::id)->RefCount(), before + 1);
   }
-  EXPECT_EQ(classic._M_implementation()->_M_facet(zv_ctime::id)->m_refCount, before);
+  EXPECT_EQ(classic._M_implementation()->_M_facet(zv_ctime::id)->RefCount(), before);
 }
 
 TEST(LocaleIds, IndicesAreUniqueAndStable) {

@@ -65,8 +65,8 @@ TEST(LocaleThreads, HandlesCombiningAndGlobalFromEightThreads) {
   // Every combined implementation is gone: the classic facets are held by
   // the classic implementation alone again (the punctuation also by the two
   // number facets bound to it).
-  EXPECT_EQ(classic._M_implementation()->_M_facet(zv_ctime::id)->m_refCount, 1u);
-  EXPECT_EQ(classic._M_implementation()->_M_facet(zv_numpunct::id)->m_refCount, 3u);
+  EXPECT_EQ(classic._M_implementation()->_M_facet(zv_ctime::id)->RefCount(), 1u);
+  EXPECT_EQ(classic._M_implementation()->_M_facet(zv_numpunct::id)->RefCount(), 3u);
 }
 
 TEST(LocaleThreads, FirstInstallationsNeverShareAnIndex) {

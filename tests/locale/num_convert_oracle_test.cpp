@@ -1,12 +1,13 @@
 // The digit engine (zv_num_put::convert) against an independent reference: the exact decimal
-// expansion from the C library's printf, laid out and rounded half up by
-// plain string arithmetic in this file.
+// expansion from the C library's printf, rounded to 15 significant digits (ties to even), then
+// laid out and rounded half up by plain string arithmetic in this file.
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <random>
 #include <string>
@@ -27,10 +28,11 @@
 namespace {
 
 #ifdef KTI18N_UNDER_SANITIZER
-constexpr int kRandomValues = 100'000;
+constexpr int kScale = 10;
 #else
-constexpr int kRandomValues = 1'000'000;
+constexpr int kScale = 1;
 #endif
+constexpr int kRandomValues = 500'000 / kScale;
 
 struct Outcome {
   bool finite = false;
@@ -64,32 +66,47 @@ Outcome run_engine(double v, const zv_digit_layout& layout) {
   return o;
 }
 
-// The first 17 digits of |v|'s exact decimal expansion (truncated) and the
-// power of ten of the first one. printf rounds its last digit; a carry from
-// there can only reach the 17th digit through a run of zeros behind it, in
-// which case the full exact expansion is asked for.
+// |v| rounded to 15 significant digits, ties to even, and the power of ten
+// of the first one. The exact expansion comes from printf: with 41 digits
+// asked for, a non-zero digit after the sixteenth shows that the value lies
+// strictly between ties; when they are all zero (printf may have carried
+// into them), the whole exact expansion is asked for.
 struct Leading {
   std::string digits;
   int exponent;
 };
 
-Leading exact_leading(double v) {
+Leading parse_exponential(const char* text) {
+  Leading l;
+  l.digits += text[0];
+  const char* p = text + 2;
+  while (*p != 'e') l.digits += *p++;
+  l.exponent = std::atoi(p + 1);
+  return l;
+}
+
+Leading fifteen_digits(double v) {
   static char buffer[1200];
-  auto parse = [](const char* text) {
-    Leading l;
-    l.digits += text[0];
-    const char* p = text + 2;
-    while (*p != 'e') l.digits += *p++;
-    l.exponent = std::atoi(p + 1);
-    return l;
-  };
   std::snprintf(buffer, sizeof buffer, "%.40e", v);
-  Leading l = parse(buffer);
-  if (l.digits.find_first_not_of('0', 17) == std::string::npos) {
+  Leading l = parse_exponential(buffer);
+  if (l.digits.find_first_not_of('0', 16) == std::string::npos) {
     std::snprintf(buffer, sizeof buffer, "%.800e", v);  // 767 digits suffice for any double
-    l = parse(buffer);
+    l = parse_exponential(buffer);
   }
-  l.digits.resize(17);
+  const bool beyondTie = l.digits.find_first_not_of('0', 16) != std::string::npos;
+  const char sixteenth = l.digits[15];
+  l.digits.resize(15);
+  const bool up = sixteenth > '5' || (sixteenth == '5' && (beyondTie || (l.digits[14] - '0') % 2 == 1));
+  if (up) {
+    int i = 14;
+    while (i >= 0 && l.digits[i] == '9') l.digits[i--] = '0';
+    if (i >= 0) {
+      ++l.digits[i];
+    } else {
+      l.digits = "1" + std::string(14, '0');
+      ++l.exponent;
+    }
+  }
   return l;
 }
 
@@ -123,7 +140,7 @@ Outcome reference(double v, const Leading& lead, const zv_digit_layout& L) {
     const long long keep = std::min(p.wanted, 15LL);
     if (keep >= 0) {
       kept = lead.digits.substr(0, static_cast<size_t>(keep));
-      if (lead.digits[static_cast<size_t>(keep)] >= '5') {
+      if (keep < 15 && lead.digits[static_cast<size_t>(keep)] >= '5') {
         int i = static_cast<int>(kept.size()) - 1;
         while (i >= 0 && kept[i] == '9') kept[i--] = '0';
         if (i >= 0) {
@@ -171,7 +188,7 @@ std::vector<zv_digit_layout> oracle_layouts() {
 class Oracle {
  public:
   void check(double v) {
-    const Leading lead = v != 0 ? exact_leading(std::fabs(v)) : Leading{};
+    const Leading lead = v != 0 ? fifteen_digits(std::fabs(v)) : Leading{};
     for (const zv_digit_layout& layout : layouts_) {
       const Outcome got = run_engine(v, layout);
       const Outcome want = reference(v, lead, layout);
@@ -217,16 +234,48 @@ TEST(NumConvertOracle, RandomValuesOfEverydayMagnitude) {
   EXPECT_EQ(oracle.mismatches(), 0) << "of " << oracle.checked();
 }
 
-TEST(NumConvertOracle, ShortDecimalsAndHalfwayCases) {
+// Amounts as people type them: 1 to 6 decimals (prices, rates,
+// quantities), read the way strtod reads them.
+TEST(NumConvertOracle, TypedDecimals) {
+  std::mt19937_64 rng(13);
+  std::uniform_int_distribution<int> decimals(1, 6);
+  std::uniform_int_distribution<long long> magnitude(0, 12);
   Oracle oracle;
-  // Prices and their halfway neighbours: values a decimal rounding sits on.
-  for (int cents = 0; cents < 200'000; ++cents) {
+  char typed[40];
+  for (int i = 0; i < 600'000 / kScale; ++i) {
+    const int d = decimals(rng);
+    const long long whole = static_cast<long long>(rng() % static_cast<unsigned long long>(std::pow(10, magnitude(rng))));
+    const long long fraction = static_cast<long long>(rng() % static_cast<unsigned long long>(std::pow(10, d)));
+    std::snprintf(typed, sizeof typed, "%s%lld.%0*lld", (i & 1) ? "-" : "", whole, d, fraction);
+    oracle.check(std::strtod(typed, nullptr));
+  }
+  EXPECT_EQ(oracle.mismatches(), 0) << "of " << oracle.checked();
+}
+
+// Values on a tie: binary fractions held exactly (0.125, 2.5, 1234.5625),
+// sixteen- and seventeen-digit numbers whose last digit is a 5, and the
+// prices and their halfway neighbours.
+TEST(NumConvertOracle, ExactTiesAndHalfwayCases) {
+  std::mt19937_64 rng(2026);
+  Oracle oracle;
+  for (int i = 0; i < 200'000 / kScale; ++i) {
+    const int bits = 1 + i % 12;
+    const double whole = static_cast<double>(rng() % 1'000'000);
+    const double odd = static_cast<double>(2 * (rng() % (1u << (bits - 1))) + 1);
+    oracle.check(whole + std::ldexp(odd, -bits));
+  }
+  for (int i = 0; i < 100'000 / kScale; ++i) {
+    const long long tail5 = static_cast<long long>(rng() % 800'000'000'000'000ULL + 100'000'000'000'000ULL) * 10 + 5;
+    oracle.check(static_cast<double>(tail5));                  // 16 digits, held exactly
+    oracle.check(static_cast<double>(tail5 / 10) + 0.5);       // 15 digits and a half
+  }
+  for (int cents = 0; cents < 200'000 / kScale; ++cents) {
     oracle.check(cents / 100.0);
     oracle.check(cents / 1000.0);
     oracle.check((cents + 0.5) / 100.0);
   }
-  for (double v : {0.5, 1.5, 2.5, 0.05, 0.15, 0.25, 0.35, 1.0005, 1.005, 2.675, 9.995, 99.5, 999.5,
-                   0.9999999999999999, 9.999999999999999, 99999999999999.95, 999999999999999.5,
+  for (double v : {0.5, 1.5, 2.5, 0.05, 0.15, 0.25, 0.35, 1.0005, 1.005, 2.675, 9.995, 99.5, 999.5, 0.125, 0.375,
+                   0.9999999999999999, 9.999999999999999, 99999999999999.95, 999999999999999.5, 9999999999999995.0,
                    1e15 + 0.5, 1e16 - 1, 123456789012345678.0, 4503599627370496.5, 9007199254740993.0}) {
     oracle.check(v);
     oracle.check(-v);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "kti18n/locale/c_number.h"
 #include "kti18n/locale/locale.h"
 #include "kti18n/locale/num_get.h"
 #include "num_test_support.h"
@@ -209,6 +210,24 @@ TEST(NumGet, FloatingPointReadsTheWholeRangeInTheCLocale) {
   EXPECT_TRUE(std::isinf(f) && f > 0);
   read(g, u"-1e300", f);
   EXPECT_TRUE(std::isinf(f) && f < 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Without a C locale object (newlocale can fail) the reading gives what
+// strtod in the C locale gives, never undefined behaviour.
+TEST(CNumber, ReadingWithoutALocaleMatchesTheCLocale) {
+  ASSERT_NE(zv_c_locale(), nullptr);
+  for (const char* text : {"1.5", "  -2.25e3", "+7", ".5", "1e400", "-1e400", "1e-400", "0x1.8p1", "inf",
+                           "-Infinity", "12abc", "", "abc", "-", "4.9e-324", "0.000001e-320"}) {
+    const double expected = zv_read_c_number(text, zv_c_locale());
+    const double got = zv_read_c_number(text, nullptr);
+    EXPECT_EQ(std::signbit(got), std::signbit(expected)) << text;
+    EXPECT_EQ(got, expected) << text;
+  }
+  EXPECT_TRUE(std::isnan(zv_read_c_number("nan", nullptr)));
 }
 
 }  // namespace

@@ -73,7 +73,9 @@ TEST(NumPut, NegativeModesDecorateDoublesAndIntegers) {
     const char16_t* lng;
   };
   for (const Case& c : {Case{0, u"(2.5)", u"(5)"}, Case{1, u"-2.5", u"-5"}, Case{2, u"- 2.5", u"- 5"},
-                        Case{3, u"2.5-", u"5-"}, Case{4, u"2.5 -", u"5 -"}, Case{7, u"2.5", u"-5"}}) {
+                        Case{3, u"2.5-", u"5-"}, Case{4, u"2.5 -", u"5 -"},
+                        // Modes a locale-data record may hold beyond 0-4 never drop the sign.
+                        Case{7, u"-2.5", u"-5"}, Case{-1, u"-2.5", u"-5"}}) {
     zv_num_put f(make_punct(c.mode), 1);
     EXPECT_EQ(put(f, -2.5), c.dbl) << "mode " << c.mode;
     EXPECT_EQ(put(f, -5L), c.lng) << "mode " << c.mode;
@@ -88,6 +90,11 @@ TEST(NumPut, IntegersAndBooleans) {
   EXPECT_EQ(put(f, 2147483647L), u"2147483647");
   EXPECT_EQ(put(f, 4294967295UL), u"4294967295");
   EXPECT_EQ(put(f, 0UL), u"0");
+  // Whole 64-bit values, not their low 32 bits.
+  EXPECT_EQ(put(f, 4294967296UL), u"4294967296");
+  EXPECT_EQ(put(f, ULONG_MAX), u"18446744073709551615");
+  EXPECT_EQ(put(f, 5000000000L), u"5000000000");
+  EXPECT_EQ(put(f, LONG_MIN), u"-9223372036854775808");
   EXPECT_EQ(put(f, true), u"1");
   EXPECT_EQ(put(f, false), u"0");
 }
@@ -234,13 +241,13 @@ TEST(NumFacets, OwnPunctuationLivesAsLongAsTheFacet) {
   // The public constructors make a private punctuation; a facet sharing a
   // punctuation keeps it alive after its other holders let go.
   auto* owner = new zv_num_put(0);
-  EXPECT_EQ(owner->punctuation().m_refCount, 1u);
+  EXPECT_EQ(owner->punctuation().RefCount(), 1u);
   zv_numpunct* punct = make_punct(0);
   punct->_M_add_reference();
   {
     zv_num_get get(punct, 1);
     zv_num_put shared(punct, 1);
-    EXPECT_EQ(punct->m_refCount, 3u);
+    EXPECT_EQ(punct->RefCount(), 3u);
     punct->_M_remove_reference();
     EXPECT_EQ(put(shared, -1L), u"(1)");
   }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -77,6 +78,10 @@ TEST_F(ModuleRecords, WellOverAHundredLocalesWithTheNeutralOne) {
   for (unsigned lcid : lcids) {
     EXPECT_TRUE(names.insert(catalog().GetLocaleIdentification(lcid)->locale_name()).second) << lcid;
   }
+  // The catalog accepted every record of the module.
+  std::ostringstream trace;
+  catalog().Trace(trace);
+  EXPECT_EQ(trace.str().find("Refused"), std::string::npos) << trace.str().substr(trace.str().find("Refused"));
 }
 
 TEST_F(ModuleRecords, EveryPatternIsWellFormedSerialText) {

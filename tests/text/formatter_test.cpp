@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "alloc_counter.h"
 #include "kti18n/text/utf8string.h"
 
@@ -70,6 +72,12 @@ TEST(Formatter, FieldFormatting) {
   f.append_formatted(4294967295UL, 11, ucs2string_formatter::kRight, u' ');
   EXPECT_EQ(text(f), u"-2147483648 4294967295");
   f.clear();
+  // Whole 64-bit values, not their low 32 bits.
+  f.append_formatted(5000000000L);
+  f.append_formatted(LONG_MIN, 21, ucs2string_formatter::kRight, u' ');
+  f.append_formatted(ULONG_MAX, 21, ucs2string_formatter::kRight, u' ');
+  EXPECT_EQ(text(f), u"5000000000 -9223372036854775808 18446744073709551615");
+  f.clear();
   f.append_formatted(reinterpret_cast<const unsigned char*>("\xC3\xA9t\xC3\xA9"), 5, ucs2string_formatter::kRight, u'.');
   f.append_formatted(zv_utf8string("ab"), 3, ucs2string_formatter::kLeft, u'_');
   EXPECT_EQ(text(f), u"..\u00E9t\u00E9ab_");
@@ -101,6 +109,16 @@ TEST(StrPrintf, LongResultsAreNotCutAndErrorsAreReported) {
   ucs2string untouched(u"kept");
   EXPECT_LT(strprintf(untouched, ucs2string::u16(u"bad %n"), nullptr), 0);
   EXPECT_EQ(untouched.view(), std::u16string_view(u"kept"));
+}
+
+TEST(StrPrintf, AnUnconvertibleNarrowStringFailsAtOnce) {
+  // In the C locale the byte 0xFF is no character: the conversion fails
+  // without growing its buffer towards the limit first.
+  ucs2string out(u"kept");
+  alloc_counter::Watch watch;
+  EXPECT_LT(strprintf(out, ucs2string::u16(u"%hs"), "bad \xFF byte"), 0);
+  EXPECT_LT(watch.last_size(), std::size_t{1} << 16);
+  EXPECT_EQ(out.view(), std::u16string_view(u"kept"));
 }
 
 }  // namespace

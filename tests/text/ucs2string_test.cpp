@@ -135,6 +135,38 @@ TEST(Ucs2String, CompareHelperOrdersByCodeUnit) {
   EXPECT_TRUE(ucs2string(u"\xFFFF") > ucs2string(u"a"));
 }
 
+TEST(Ucs2String, CompareKeepsTheSignOfLengthDifferencesBeyondInt) {
+  const ucs2string abc(u"abc");
+  // The other text is claimed far longer than this one; only the common 3
+  // units are read, and the shorter text orders first whatever the width.
+  for (unsigned n : {0x80000002u, 0x80000003u, 0x80000004u, 0xFFFFFFF0u})
+    EXPECT_LT(abc.compare_helper(u"abc", 0, n), 0) << std::hex << n;
+}
+
+TEST(Ucs2String, NoEditEverWritesTheSharedEmptyBuffers) {
+  ucs2string e;
+  EXPECT_EQ(thrown_code([&] { e[0] = u'Z'; }), ZV_E_OUT_OF_RANGE);
+  ucs2string abc(u"abc");
+  EXPECT_EQ(thrown_code([&] { abc[3] = u'Z'; }), ZV_E_OUT_OF_RANGE);
+  abc[2] = u'C';
+  EXPECT_EQ(abc.view(), std::u16string_view(u"abC"));
+
+  // Every way to reach length 0 from an empty, null or full string.
+  for (ucs2string s : {ucs2string(), ucs2string::null(), ucs2string(u"xy")}) {
+    const unsigned short z = u'Z';
+    s.assign(0u, z);
+    s.resize(0u, z);
+    s.append(0u, z);
+    s.replace(0u, 0u, 0u, z);
+    s.insert(0u, 0u, z);
+    s.assign(u"", 0);
+    EXPECT_TRUE(s.empty());
+  }
+  EXPECT_EQ(ucs2string().c_str()[0], 0);
+  EXPECT_EQ(ucs2string::null().c_str()[0], 0);
+  EXPECT_EQ(ucs2string::nil_data()[0], 0);
+}
+
 TEST(Ucs2String, ReplaceKeepsTheTail) {
   ucs2string s(u"0123456789");
   s.replace(2, 4, 1, u'x');

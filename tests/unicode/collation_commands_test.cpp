@@ -1,42 +1,18 @@
 // `kti18n sort` and `kti18n sortkey` end to end.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "tool_runner.h"
+
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out;
-};
+using namespace tool_test;
+using Result = ToolRun;
 
-// Runs a shell command line in which TOOL stands for the kti18n tool.
-Result RunShell(std::string command) {
-  const std::string tool = std::string(KTI18N_BINARY_DIR) + "/kti18n";
-  for (std::size_t at; (at = command.find("TOOL")) != std::string::npos;) command.replace(at, 4, tool);
-  Result r;
-  FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
-  if (pipe == nullptr) return r;
-  char buf[4096];
-  while (std::size_t n = std::fread(buf, 1, sizeof buf, pipe)) r.out.append(buf, n);
-  const int raw = pclose(pipe);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return r;
-}
-
-class CollationCommands : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!std::filesystem::exists(std::string(KTI18N_BINARY_DIR) + "/kti18n"))
-      GTEST_SKIP() << "the kti18n tool is not built; skipping";
-  }
-};
+class CollationCommands : public ::testing::Test {};
 
 TEST_F(CollationCommands, SortsLinesInTheLanguagesOrder) {
   EXPECT_EQ(RunShell("printf 'ö\\nz\\nå\\na\\nä\\n' | TOOL sort --locale sv_SE").out, "a\nz\nå\nä\nö\n");

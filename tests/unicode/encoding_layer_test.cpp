@@ -1,6 +1,7 @@
 // The encoding-conversion layer: known texts, substitution, malformed input
 // and bounded buffers, for every encoding of the table.
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include <algorithm>
 #include <string>
@@ -106,6 +107,64 @@ TEST(EncodingLayer, PutConsumesLongTextsWhole) {
     const ExternalEncoding& encoding = Encoding(name);
     EXPECT_EQ(Decode(encoding, Encode(encoding, text)), text);
   }
+}
+
+// The host's iconv as a peer: the whole text in one call, then its return to
+// the initial state. Empty when iconv lacks the encoding or a character.
+Bytes IconvEncode(const char* name, const Units& units) {
+  iconv_t cd = iconv_open(name, "UTF-16LE");
+  if (cd == reinterpret_cast<iconv_t>(-1)) return {};
+  Bytes out(units.size() * 8 + 16, '\0');
+  char* in = const_cast<char*>(reinterpret_cast<const char*>(units.data()));
+  std::size_t inLeft = units.size() * 2;
+  char* outPtr = out.data();
+  std::size_t outLeft = out.size();
+  bool whole = iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1) &&
+               iconv(cd, nullptr, nullptr, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
+  iconv_close(cd);
+  if (!whole) return {};
+  out.resize(out.size() - outLeft);
+  return out;
+}
+
+// `count` characters of [first, last] that iconv can write in the encoding,
+// cycling through them, with a line end after every 40.
+Units RepertoireText(const char* name, unsigned short first, unsigned short last, int count) {
+  std::vector<unsigned short> repertoire;
+  for (unsigned c = first; c <= last; ++c) {
+    if (!IconvEncode(name, {static_cast<unsigned short>(c)}).empty()) repertoire.push_back(static_cast<unsigned short>(c));
+  }
+  Units text;
+  for (int i = 0; !repertoire.empty() && i < count; ++i) {
+    text.push_back(repertoire[static_cast<std::size_t>(i) % repertoire.size()]);
+    if (i % 40 == 39) text.push_back(u'\n');
+  }
+  return text;
+}
+
+TEST(EncodingLayer, StatefulEncodingsShiftBackOnceAtTheEnd) {
+  // Far longer than a converter chunk: the designation is written once per
+  // run of double-byte text and the return to ASCII once per line and at
+  // the end, as iconv writes them.
+  const struct {
+    const char* name;
+    unsigned short first, last;
+  } cases[] = {{"ISO-2022-JP", 0x4E00, 0x7FFF}, {"ISO-2022-KR", 0xAC00, 0xD7A3}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Units text = RepertoireText(c.name, c.first, c.last, 20000);
+    const Bytes expected = IconvEncode(c.name, text);
+    if (expected.empty()) GTEST_SKIP() << "the host's iconv does not write " << c.name;
+    EXPECT_TRUE(Encode(Encoding(c.name), text) == expected);
+  }
+}
+
+TEST(EncodingLayer, HzShiftsBackOnceAtTheEnd) {
+  const Units text(20000, 0x4E2D);
+  const Bytes bytes = Encode(Encoding("HZ-GB-2312"), text);
+  EXPECT_EQ(bytes.substr(0, 2), "~{");
+  EXPECT_EQ(bytes.find("~}"), bytes.size() - 2);
+  EXPECT_EQ(bytes.size(), 2 + 2 * text.size() + 2);
 }
 
 TEST(EncodingLayer, BoundedSinkStopsOnCharacterBoundariesAndResumes) {

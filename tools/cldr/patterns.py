@@ -294,7 +294,13 @@ def number_tokens(pattern, percent_sign="%", currency_symbol="\u00a4", scientifi
     pattern does, so that every locale treats a value alike. The currency
     sign becomes the given symbol. A scientific pattern without a fraction part gets fourteen
     optional fraction digits, since CLDR's "#E0" means "all significant
-    digits" while a fraction the vocabulary does not list is never written."""
+    digits" while a fraction the vocabulary does not list is never written;
+    and its mantissa always shows one digit (0 is "0E0", not "E0"), so its
+    last integer placeholder is a forced one (also in the plain "#" that
+    two locales give as their scientific pattern). Some locales write their
+    scientific pattern in brackets ("[#E0]"): the brackets are not text."""
+    if scientific and len(pattern) > 2 and pattern[0] == "[" and pattern[-1] == "]":
+        pattern = pattern[1:-1]
     tokens = []
     for index, section in enumerate(split_sections(pattern)):
         if index:
@@ -331,6 +337,8 @@ def _number_section(section, percent_sign, currency_symbol, scientific):
         elif ch == ",":
             tokens.append(("T", "gs"))
         elif ch == ".":
+            if scientific and not seen_decimal:
+                _force_mantissa_digit(tokens)
             tokens.append(("T", "ds"))
             seen_decimal = True
         elif ch == "%":
@@ -341,6 +349,7 @@ def _number_section(section, percent_sign, currency_symbol, scientific):
             tokens.append(("L", currency_symbol))
         elif ch == "E":
             if scientific and not seen_decimal:
+                _force_mantissa_digit(tokens)
                 tokens.append(("T", "ds"))
                 tokens.extend([("T", "#")] * 14)
                 seen_decimal = True
@@ -356,7 +365,20 @@ def _number_section(section, percent_sign, currency_symbol, scientific):
         else:
             tokens.append(("L", ch))
         i += 1
+    if scientific and not seen_decimal:
+        # A scientific pattern without exponent ("#" in lo and si): still one digit.
+        _force_mantissa_digit(tokens)
     return tokens
+
+
+def _force_mantissa_digit(tokens):
+    """Makes the last integer placeholder a forced digit unless one is."""
+    if ("T", "0") in tokens:
+        return
+    for index in range(len(tokens) - 1, -1, -1):
+        if tokens[index] == ("T", "#"):
+            tokens[index] = ("T", "0")
+            return
 
 
 def with_fraction_digits(pattern, digits):

@@ -111,7 +111,13 @@ class NumberPatterns(unittest.TestCase):
         self.assertEqual(serial(number_tokens("0;(0)")), "T[0]T[FS]L[(]T[0]L[)]")
 
     def test_scientific_gets_all_significant_digits(self):
-        self.assertEqual(serial(number_tokens("#E0", scientific=True)), "T[#]T[ds]" + "T[#]" * 14 + "T[E-]T[0]")
+        # One mantissa digit always shows: 0 is "0E0", not "E0".
+        self.assertEqual(serial(number_tokens("#E0", scientific=True)), "T[0]T[ds]" + "T[#]" * 14 + "T[E-]T[0]")
+        # The bracketed form some locales use is the same pattern.
+        self.assertEqual(serial(number_tokens("[#E0]", scientific=True)), "T[0]T[ds]" + "T[#]" * 14 + "T[E-]T[0]")
+        self.assertEqual(serial(number_tokens("##0.##E0", scientific=True)), "T[#]T[#]T[0]T[ds]T[#]T[#]T[E-]T[0]")
+        self.assertEqual(serial(number_tokens("#", scientific=True)), "T[0]")
+        self.assertEqual(serial(number_tokens("#")), "T[#]")
         self.assertEqual(serial(number_tokens("0.0E+00", scientific=True)), "T[0]T[ds]T[0]T[E+]T[0]T[0]")
 
     def test_inexpressible(self):

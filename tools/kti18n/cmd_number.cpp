@@ -91,14 +91,14 @@ void PrintResult(const zvNumberFormat& f) {
 
 int run(const cli::Args& args) {
   const cli::Options opts(args, {"locale", "dialect", "language", "country", "code", "pattern", "default"}, {});
-  if (!opts.ok()) return cli::usage_error(opts.error() + "\n" + kUsage);
+  if (!opts.ok()) return cli::usage_error(opts.error() + "; " + kUsage);
   if (opts.has("pattern") && opts.has("default")) return cli::usage_error("--pattern and --default exclude each other");
   if (opts.has("default") && !DefaultKind(opts.value("default")))
     return cli::usage_error("unknown default format '" + opts.value("default") +
                             "' (standard, percent, scientific or boolean)");
   if (!cli::DialectChoice::Known(opts.value("dialect", "serial")))
     return cli::usage_error("unknown dialect '" + opts.value("dialect") + "' (serial, native, halcyon or excel)");
-  if (opts.positional().empty()) return cli::usage_error(std::string("no value to format\n") + kUsage);
+  if (opts.positional().empty()) return cli::usage_error(std::string("no value to format; ") + kUsage);
 
   std::vector<double> values;
   for (const std::string& text : opts.positional()) {

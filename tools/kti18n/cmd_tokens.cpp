@@ -52,7 +52,7 @@ struct Request {
 
 int run(const cli::Args& args) {
   const cli::Options opts(args, {"dialect", "language", "country", "code"}, {"date", "number"});
-  if (!opts.ok()) return cli::usage_error(opts.error() + "\n" + kUsage);
+  if (!opts.ok()) return cli::usage_error(opts.error() + "; " + kUsage);
   if (!opts.positional().empty()) return cli::usage_error(std::string("unexpected argument ") + opts.positional()[0]);
   if (opts.has("date") && opts.has("number")) return cli::usage_error("--date and --number exclude each other");
 

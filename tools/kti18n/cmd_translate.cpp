@@ -19,13 +19,13 @@ constexpr const char* kUsage =
 
 int run(const cli::Args& args) {
   const cli::Options opts(args, {"from", "to", "language", "country", "code", "locale"}, {"number", "date"});
-  if (!opts.ok()) return cli::usage_error(opts.error() + "\n" + kUsage);
-  if (opts.has("number") == opts.has("date")) return cli::usage_error(std::string("give --number or --date\n") + kUsage);
-  if (!opts.has("from") || !opts.has("to")) return cli::usage_error(std::string("give --from and --to\n") + kUsage);
+  if (!opts.ok()) return cli::usage_error(opts.error() + "; " + kUsage);
+  if (opts.has("number") == opts.has("date")) return cli::usage_error(std::string("give --number or --date; ") + kUsage);
+  if (!opts.has("from") || !opts.has("to")) return cli::usage_error(std::string("give --from and --to; ") + kUsage);
   for (const char* side : {"from", "to"})
     if (!cli::DialectChoice::Known(opts.value(side)))
       return cli::usage_error("unknown dialect '" + opts.value(side) + "' (serial, native, halcyon or excel)");
-  if (opts.positional().size() != 1) return cli::usage_error(std::string("give one TEXT\n") + kUsage);
+  if (opts.positional().size() != 1) return cli::usage_error(std::string("give one TEXT; ") + kUsage);
 
   const bool date = opts.has("date");
   // The spreadsheet dialect writes default formats and Boolean words of a
