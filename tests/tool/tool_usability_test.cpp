@@ -3,8 +3,6 @@
 // output that could not be written.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -12,37 +10,20 @@
 #include <string>
 #include <vector>
 
+#include "tool_runner.h"
+
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out;
-};
+using Result = tool_test::ToolRun;
 
-// Runs a shell command line in which TOOL stands for the kti18n tool;
-// stderr is kept apart unless the command line redirects it.
-Result RunTool(std::string command) {
-  const std::string tool = std::string(KTI18N_BINARY_DIR) + "/kti18n";
-  for (std::size_t at; (at = command.find("TOOL")) != std::string::npos;) command.replace(at, 4, tool);
-  Result r;
-  FILE* pipe = popen(("LC_ALL= LC_NUMERIC= LANG= " + command).c_str(), "r");
-  if (pipe == nullptr) return r;
-  char buf[4096];
-  while (std::size_t n = std::fread(buf, 1, sizeof buf, pipe)) r.out.append(buf, n);
-  const int raw = pclose(pipe);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return r;
-}
+// Runs a command line (TOOL is the tool) in an environment without locale
+// variables but those the line sets itself.
+Result RunTool(const std::string& command) { return tool_test::RunShell("LC_ALL= LC_NUMERIC= LANG= " + command); }
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-class Tool : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!std::filesystem::exists(std::string(KTI18N_BINARY_DIR) + "/kti18n"))
-      GTEST_SKIP() << "the kti18n tool is not built; skipping";
-  }
-};
+// The tool is built before the tests: a missing tool fails them.
+class Tool : public ::testing::Test {};
 
 std::vector<std::string> Subcommands() {
   std::vector<std::string> names;
