@@ -33,6 +33,12 @@ inline constexpr zvStatus ZV_E_INTERNAL = zvMakeStatus(0x8004112Du);        // n
 inline constexpr zvStatus ZV_E_CTYPE_BYNAME = zvMakeStatus(0x80041130u);
 inline constexpr zvStatus ZV_E_UNKNOWN_ENCODING = zvMakeStatus(0x80041131u);
 
+// The constant's name of a status ("ZV_E_INVALID_DATA"), or null for a
+// value the library does not define.
+const char* zvStatusName(zvStatus s) noexcept;
+// A short text saying what a status means ("invalid data"), or null.
+const char* zvStatusText(zvStatus s) noexcept;
+
 constexpr bool zvFailed(zvStatus s) { return s < 0; }
 constexpr bool zvSucceeded(zvStatus s) { return s >= 0; }
 

@@ -60,6 +60,23 @@ class zv_locale_catalog {
   zvStatus QueryMatchingLocales(const char* language, const char* country, const char* encoding,
                                 const char* sortOrder, std::vector<unsigned>& lcids, bool create);
 
+  // Resolves a locale name as people and hosts write it: a BCP 47 tag in
+  // any letter case ("de-DE", "sr-Latn-RS", "zh-Hant-TW"), a POSIX name as
+  // `locale -a` and LANG give it ("de_DE.utf8", "de_DE@euro", "C.UTF-8",
+  // "POSIX"), or a name this catalog prints ("fr_CA.CP1252@fr_CA",
+  // "i18n.CP1252@i18n"). Unlike QueryMatchingLocales, which keeps its exact
+  // rules, the codes are compared without regard to case, a country the
+  // language is not registered for falls back to the language alone, a
+  // script subtag prefers the locales written in that script, and the
+  // codeset goes through the encoding aliases (a codeset the locale does
+  // not use gives a custom locale with it). 0x41100 stores the best match in
+  // lcid (kClassicLcid for "C" and "POSIX"); 0x41121 leaves lcid unchanged.
+  static constexpr unsigned kClassicLcid = 0;
+  zvStatus ResolveLocaleName(const char* name, unsigned& lcid);
+  // The locale of lcid (the classic locale for kClassicLcid). Throws
+  // 0x80041123 "bad lcid" for an unregistered LCID.
+  zv_locale GetLocale(unsigned lcid);
+
   // The record registered under lcid, or null.
   const zv_locale_storage* GetStorage(unsigned lcid) const;
   // The identification facet made at registration, or null. It lives as

@@ -46,7 +46,9 @@ class ExternalEncoding {
   static ExternalEncoding& CP1252();
   static ExternalEncoding& Unicode20UTF8();
   // The encoding of a technical name (compared without regard to ASCII
-  // case), or null when the layer does not know the name.
+  // case) or of a name people type for it ("latin1", "windows-1252",
+  // "Shift_JIS": compared in lower case without punctuation), or null when
+  // the layer does not know the name.
   static ExternalEncoding* Lookup(const char* name);
   // Every encoding the layer knows, in the order of their names.
   static const std::vector<ExternalEncoding*>& All();

@@ -8,6 +8,7 @@
 #include <strings.h>
 
 #include "kti18n/base/exception.h"
+#include "kti18n/unicode/encoding_aliases.h"
 #include "kti18n/unicode/encoding_codec.h"
 #include "kti18n/unicode/encoding_layer.h"
 #include "kti18n/unicode/encoding_names.h"
@@ -57,6 +58,12 @@ ExternalEncoding* ExternalEncoding::Lookup(const char* name) {
   if (name == nullptr) return nullptr;
   for (ExternalEncoding* encoding : All())
     if (strcasecmp(encoding->name_, name) == 0) return encoding;
+  // Then the names people type; the table keeps every technical name's own
+  // meaning, so an alias never shadows one.
+  const char* technical = zv_encoding_detail::FindEncodingAlias(name);
+  if (technical == nullptr) return nullptr;
+  for (ExternalEncoding* encoding : All())
+    if (std::strcmp(encoding->name_, technical) == 0) return encoding;
   return nullptr;
 }
 

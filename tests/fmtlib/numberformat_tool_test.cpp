@@ -26,8 +26,10 @@ TEST_F(FormatTools, NumberPrintsOneLinePerValueWithItsColour) {
   r = RunTool("number --locale de_DE --pattern 'T[#]T[gs]T[#]T[#]T[0]T[ds]T[0]T[0]' -- -1234567.891");
   EXPECT_EQ(r.out, "-1.234.567,89\n");
   EXPECT_EQ(RunTool("number --locale hi_IN --pattern 'T[#]T[gs]T[0]' 123456789").out, "12,34,56,789\n");
-  // Unreadable pattern text is formatted as the error pattern.
-  EXPECT_EQ(RunTool("number --pattern 'T[0' 1").out, "#FORMAT\n");
+  // Unreadable pattern text is a warning on stderr and exit 1, not "#FORMAT".
+  r = RunTool("number --pattern 'T[0' 1");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
 }
 
 TEST_F(FormatTools, NumberRefusesBadUsage) {
@@ -47,7 +49,8 @@ TEST_F(FormatTools, TranslateBetweenDialects) {
   EXPECT_EQ(r.out, "T[0d]T[da]T[0M]T[da]T[y4]L[ ]T[012]T[ts]T[0m]\n");
   r = RunTool("translate --number --from serial --to halcyon --language fr 'T[#]T[gs]T[0]T[ds]T[0]L[ x]'");
   EXPECT_EQ(r.out, "#\u00a00,0 \\x\n");
-  EXPECT_TRUE(IsUsageError(RunTool("translate --number --from serial --to native 'T[0'")));
+  // An unreadable pattern is a warning with the place reading failed, exit 1.
+  EXPECT_EQ(RunTool("translate --number --from serial --to native 'T[0'").status, 1);
   EXPECT_TRUE(IsUsageError(RunTool("translate --number --from serial 'T[0]'")));
   EXPECT_TRUE(IsUsageError(RunTool("translate --number --date --from serial --to native 'T[0]'")));
 }

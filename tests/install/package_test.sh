@@ -37,3 +37,30 @@ if command -v pkg-config > /dev/null; then
 else
   echo "pkg-config not installed: that half not checked"
 fi
+
+# The examples, built against the installed copy the same two ways, then run.
+run_examples() {
+  dir=$1
+  out=$("$dir/example_format_number" --locale de-DE 1234567.891)
+  test "$out" = "$expected"
+  "$dir/example_list_locales" | grep -q "^1031	de_DE.CP1252@de_DE	"
+  out=$(printf 'caf\351' | "$dir/example_convert_encoding" latin1 utf8)
+  test "$out" = "café"
+}
+cmake -S "$source/examples" -B "$prefix/examples-build" -DCMAKE_PREFIX_PATH="$prefix" \
+  -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" \
+  -DCMAKE_BUILD_RPATH="$prefix/lib" > /dev/null
+cmake --build "$prefix/examples-build" > /dev/null
+run_examples "$prefix/examples-build"
+echo "examples (find_package): ran"
+if command -v pkg-config > /dev/null; then
+  mkdir -p "$prefix/examples-pc"
+  for example in format_number list_locales convert_encoding; do
+    # shellcheck disable=SC2046
+    "$cxx" $flags "$source/examples/$example.cpp" \
+      $(PKG_CONFIG_PATH="$pc" pkg-config --cflags --libs kti18n) -Wl,-rpath,"$prefix/lib" \
+      -o "$prefix/examples-pc/example_$example"
+  done
+  run_examples "$prefix/examples-pc"
+  echo "examples (pkg-config): ran"
+fi

@@ -38,10 +38,11 @@ TEST(EncodingLayer, EveryTableNameAndUtf8Converts) {
   EXPECT_EQ(ExternalEncoding::All().size(), TableNames().size() + 1);
 }
 
-TEST(EncodingLayer, LookupIgnoresCaseButNotSpelling) {
+TEST(EncodingLayer, LookupIgnoresCaseAndPunctuation) {
   EXPECT_EQ(ExternalEncoding::Lookup("cp1252"), &ExternalEncoding::CP1252());
   EXPECT_EQ(ExternalEncoding::Lookup("utf-8"), &ExternalEncoding::Unicode20UTF8());
-  EXPECT_EQ(ExternalEncoding::Lookup("CP-1252"), nullptr);
+  EXPECT_EQ(ExternalEncoding::Lookup("CP-1252"), &ExternalEncoding::CP1252());  // as people type it
+  EXPECT_EQ(ExternalEncoding::Lookup("CP-1253x"), nullptr);
   EXPECT_EQ(ExternalEncoding::Lookup(""), nullptr);
   EXPECT_EQ(ExternalEncoding::Lookup(nullptr), nullptr);
 }

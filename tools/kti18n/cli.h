@@ -15,17 +15,37 @@ inline constexpr int kUsageError = 2;
 using Args = std::vector<std::string>;
 using Handler = int (*)(const Args& args);
 
+// What `kti18n SUB --help` prints: the usage line, one line per option and
+// two examples. A subcommand that declares none gets its synopsis.
+struct Help {
+  std::string usage;  // the arguments after "kti18n SUB"
+  std::vector<std::pair<std::string, std::string>> options;  // "--locale NAME", what it does
+  std::vector<std::string> examples;                         // whole command lines
+};
+
 struct Subcommand {
   std::string name;
-  std::string synopsis;  // shown by --help
+  std::string synopsis;  // shown by kti18n --help
   Handler run;
+  Help help;
 };
 
 std::vector<Subcommand>& registry();
 
 struct Registration {
   Registration(std::string name, std::string synopsis, Handler run);
+  Registration(std::string name, std::string synopsis, Handler run, Help help);
 };
+
+// The help lines of the options most subcommands share.
+inline std::pair<std::string, std::string> locale_help() {
+  return {"--locale NAME",
+          "locale: de-DE, de_DE.UTF-8, fr_CA.CP1252@fr_CA, C (default: LC_ALL, LC_NUMERIC or LANG)"};
+}
+
+// "(0x80041123 invalid data, ZV_E_INVALID_DATA)": a status as the tool
+// prints it after the words that name the problem.
+std::string describe_status(int status);
 
 // Sections of `kti18n demo`: each subsystem adds its own showcase with a
 // static DemoSection; sections run in ascending order.

@@ -144,6 +144,9 @@ void show_characters() {
 
 cli::DemoSection demo(30, show_characters);
 
-cli::Registration reg("char", "show the character properties of code units (U+XXXX or literal text)", run);
+cli::Registration reg("char", "show the character properties of code units (U+XXXX or literal text)", run,
+    cli::Help{"U+XXXX|TEXT...",
+     {},
+     {"kti18n char U+00B5 U+0660", "kti18n char 'é1'"}});
 
 }  // namespace

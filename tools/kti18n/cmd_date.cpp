@@ -218,6 +218,20 @@ void show_dates() {
 
 cli::DemoSection dates_section(65, show_dates);
 
-cli::Registration reg("date", "format instants through a date pattern or a locale default date format", run);
+cli::Registration reg("date", "format instants through a date pattern or a locale default date format", run,
+    cli::Help{"[--locale NAME] [--zone Z] [--calendar C] [--dialect D] [--language LL] [--country CC] [--code XX] "
+     "(--pattern TEXT | --default KIND) [--serial] INSTANT|now...",
+     {cli::locale_help(),
+      {"--zone Z", "the zone: a zone ID, host or utc (default utc)"},
+      {"--calendar C", "gregorian (default) or halcyon"},
+      {"--dialect D", "how --pattern is written: serial (default), native, halcyon or excel"},
+      {"--language LL", "the language of the native or halcyon words"},
+      {"--country CC", "the country of the native or halcyon words"},
+      {"--code XX", "the halcyon dictionary code"},
+      {"--pattern TEXT", "the date pattern"},
+      {"--default KIND", "the locale's own format: [full-|long-|short-]date, ...time, ...date-time, input-date..."},
+      {"--serial", "read each INSTANT as a spreadsheet serial day number"}},
+     {"kti18n date --locale fr-FR --default long-date 2024-03-01T12:00:00Z",
+      "kti18n date --dialect excel --pattern 'dddd d mmmm yyyy' now"}});
 
 }  // namespace

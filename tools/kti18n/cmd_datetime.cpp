@@ -104,6 +104,10 @@ int run(const cli::Args& args) {
 
 cli::Registration reg("datetime",
                       "[--locale NAME] [--print PATTERN] DATE...: the date-time value of YEAR-MM-DD[THH:MM:SS[.mmm]]",
-                      run);
+                      run,
+    cli::Help{"[--locale NAME] [--print PATTERN] DATE...",
+     {cli::locale_help(),
+      {"--print PATTERN", "also print each date with this strftime-like pattern (%A %d.%m.%Y)"}},
+     {"kti18n datetime 1582-10-15", "kti18n datetime --locale de-DE --print '%A %d.%m.%Y' 2000-02-29T12:00:00"}});
 
 }  // namespace

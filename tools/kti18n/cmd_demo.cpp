@@ -44,6 +44,9 @@ int run(const cli::Args& args) {
 
 cli::DemoSection text_section(10, show_round_trip);
 
-cli::Registration reg("demo", "show what the library can do", run);
+cli::Registration reg("demo", "show what the library can do", run,
+    cli::Help{"",
+     {},
+     {"kti18n demo", "kti18n demo | less"}});
 
 }  // namespace

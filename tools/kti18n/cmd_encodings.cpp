@@ -40,6 +40,9 @@ void show_encodings() {
 
 cli::DemoSection demo(80, show_encodings);
 
-cli::Registration reg("encodings", "list the encodings with their display names and whether each converts", run);
+cli::Registration reg("encodings", "list the encodings with their display names and whether each converts", run,
+    cli::Help{"",
+     {},
+     {"kti18n encodings", "kti18n encodings | grep Mac"}});
 
 }  // namespace

@@ -72,6 +72,10 @@ void show_calendar() {
 
 cli::DemoSection calendar_section(40, show_calendar);
 
-cli::Registration reg("fields", "[--zone ID|host|utc] [--lenient] INSTANT: the calendar fields of an instant", run);
+cli::Registration reg("fields", "[--zone ID|host|utc] [--lenient] INSTANT: the calendar fields of an instant", run,
+    cli::Help{"[--zone ID|host|utc] [--lenient] INSTANT",
+     {{"--zone Z", "the zone: a zone ID, host or utc"},
+      {"--lenient", "let out-of-range fields roll over instead of failing"}},
+     {"kti18n fields 2024-02-29T12:00:00Z", "kti18n fields --zone Europe/Paris 1582-10-15T00:00:00Z"}});
 
 }  // namespace

@@ -124,6 +124,9 @@ int run_locale(const cli::Args& args) {
 }
 
 cli::Registration locale_command("locale", "locale NAME: the identification, punctuation, names and default patterns of a locale",
-                                 run_locale);
+                                 run_locale,
+    cli::Help{"NAME",
+     {},
+     {"kti18n locale de-DE", "kti18n locale fr_CA.CP1252@fr_CA"}});
 
 }  // namespace

@@ -19,23 +19,14 @@ void print_line(unsigned lcid, const zv_locale_ident& ident) {
 }
 
 int show_one(const cli::Options& options) {
-  const auto loc = cli::locale_option(options);
-  if (!loc) return cli::kUsageError;
-  if (!zv_has_facet<zv_locale_ident>(*loc)) {
+  const auto lcid = cli::resolve_locale_lcid(options.value("locale"));
+  if (!lcid) return cli::kUsageError;
+  if (*lcid == zv_locale_catalog::kClassicLcid) {
     std::cout << "0\tC\tclassic\n";
     return 0;
   }
-  // The catalog knows the LCID; the locale only its identification.
-  const zv_locale_ident& ident = zv_use_facet<zv_locale_ident>(*loc);
-  zv_locale_catalog* catalog = zv_locale_catalog::GetInstance();
-  for (unsigned lcid : catalog->GetRegisteredLocales()) {
-    const zv_locale_ident* registered = catalog->GetLocaleIdentification(lcid);
-    if (registered->locale_name() == ident.locale_name()) {
-      print_line(lcid, ident);
-      return 0;
-    }
-  }
-  return 1;
+  print_line(*lcid, *zv_locale_catalog::GetInstance()->GetLocaleIdentification(*lcid));
+  return 0;
 }
 
 int run(const cli::Args& args) {
@@ -72,6 +63,9 @@ void show_named_locales() {
 
 cli::DemoSection demo(25, show_named_locales);
 
-cli::Registration reg("locales", "list the locales of the catalog (--locale NAME: the one NAME resolves to)", run);
+cli::Registration reg("locales", "list the locales of the catalog (--locale NAME: the one NAME resolves to)", run,
+    cli::Help{"[--locale NAME]",
+     {{"--locale NAME", "show only the locale NAME resolves to (de-DE, de_DE.UTF-8, C)"}},
+     {"kti18n locales", "kti18n locales --locale zh-Hant-TW"}});
 
 }  // namespace

@@ -28,24 +28,9 @@ constexpr const char* kUsage =
     "usage: kti18n number [--locale NAME] [--dialect serial|native|halcyon|excel] [--language LL] [--country CC] "
     "[--code XX] (--pattern TEXT | --default standard|percent|scientific|boolean) VALUE...";
 
-// The language_COUNTRY part of the first of LC_ALL, LC_NUMERIC and LANG
-// that is set; the classic locale when none is, or when it names C, POSIX
-// or a locale the library does not know.
-zv_locale HostLocale() {
-  for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
-    const char* value = std::getenv(variable);
-    if (value == nullptr || *value == 0) continue;
-    std::string name(value);
-    name = name.substr(0, name.find_first_of(".@"));
-    if (name.empty() || name == "C" || name == "POSIX") break;
-    try {
-      return zv_locale(name.c_str());
-    } catch (const ZVException&) {
-      break;
-    }
-  }
-  return zv_locale::classic();
-}
+// The environment's locale (LC_ALL, LC_NUMERIC, LANG), through the same
+// resolution as --locale; the classic locale when the catalog does not know it.
+zv_locale HostLocale() { return cli::environment_locale(); }
 
 std::optional<double> ParseValue(const std::string& text) {
   if (text.empty()) return std::nullopt;
@@ -90,6 +75,7 @@ std::unique_ptr<zvNumberFormat> FormatFor(const cli::Options& opts, izv_ptr<zvSe
     cli::NoteApproximation("number", code, read, *owned);
     read = 0;
   }
+  if (read == 0 && owned != nullptr && cli::WarnIfUnreadable("number", *reader, *owned, code)) return nullptr;
   if (read != 0 || CreateNumberFormat(settings, owned.get(), raw) != 0) {
     std::cerr << "kti18n: number: cannot build a format from '" << opts.value("pattern") << "'\n";
     return nullptr;
@@ -182,6 +168,16 @@ void show_numbers() {
 
 cli::DemoSection numbers_section(60, show_numbers);
 
-cli::Registration reg("number", "format numbers through a pattern or a default number format", run);
+cli::Registration reg("number", "format numbers through a pattern or a default number format", run,
+    cli::Help{"[--locale NAME] [--dialect D] [--language LL] [--country CC] [--code XX] (--pattern TEXT | --default KIND) VALUE...",
+     {cli::locale_help(),
+      {"--dialect D", "how --pattern is written: serial (T[..] tokens, default), native, halcyon or excel"},
+      {"--language LL", "the language of the native or halcyon words, e.g. de"},
+      {"--country CC", "the country of the native or halcyon words, e.g. DE"},
+      {"--code XX", "the halcyon dictionary code"},
+      {"--pattern TEXT", "the number pattern"},
+      {"--default KIND", "the locale's own format instead: standard, percent, scientific or boolean"}},
+     {"kti18n number --locale de-DE --default standard 1234567.891",
+      "kti18n number --pattern 'T[#]T[gs]T[#]T[#]T[0]T[ds]T[0]T[0]' 1234.5"}});
 
 }  // namespace

@@ -79,6 +79,11 @@ void show_collation() {
 
 cli::DemoSection demo(75, show_collation);
 
-cli::Registration reg("sort", "sort the UTF-8 lines of standard input in a language's order ([--locale NAME])", run);
+cli::Registration reg("sort", "sort the UTF-8 lines of standard input in a language's order ([--locale NAME])", run,
+                      cli::Help{"[--locale NAME] < INPUT",
+                                {{"--locale NAME", "the language whose order to use (de-DE, sv_SE.UTF-8); C sorts by code unit; "
+                                                   "without it the CLDR root order"}},
+                                {"printf 'zebra\\n\\xc3\\xa4pfel\\nApfel\\n' | kti18n sort --locale de-DE",
+                                 "kti18n sort --locale sv-SE < names.txt"}});
 
 }  // namespace

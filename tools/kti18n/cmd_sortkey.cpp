@@ -31,6 +31,9 @@ int run(const cli::Args& args) {
   return 0;
 }
 
-cli::Registration reg("sortkey", "print the sort key of each TEXT in hexadecimal ([--locale NAME] TEXT...)", run);
+cli::Registration reg("sortkey", "print the sort key of each TEXT in hexadecimal ([--locale NAME] TEXT...)", run,
+                      cli::Help{"[--locale NAME] TEXT...",
+                                {{"--locale NAME", "the language whose order the keys follow; C gives code-unit order"}},
+                                {"kti18n sortkey --locale de-DE Apfel apfel", "kti18n sortkey --locale sv-SE \u00e4 z"}});
 
 }  // namespace

@@ -89,6 +89,10 @@ void show_time() {
 cli::DemoSection time_section(45, show_time);
 
 cli::Registration reg("time",
-                      "[--zone ID|host|utc] [--calendar gregorian] INSTANT|now: a calendar time and its fields", run);
+                      "[--zone ID|host|utc] [--calendar gregorian] INSTANT|now: a calendar time and its fields", run,
+    cli::Help{"[--zone ID|host|utc] [--calendar gregorian] INSTANT|now",
+     {{"--zone Z", "the zone: a zone ID, host or utc"},
+      {"--calendar C", "the calendar: gregorian"}},
+     {"kti18n time now", "kti18n time --zone America/New_York 2024-07-04T12:00:00Z"}});
 
 }  // namespace

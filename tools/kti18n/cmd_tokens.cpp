@@ -96,6 +96,14 @@ void show_tokens() {
 
 cli::DemoSection tokens_section(50, show_tokens);
 
-cli::Registration reg("tokens", "list a predefined token dictionary", run);
+cli::Registration reg("tokens", "list a predefined token dictionary", run,
+    cli::Help{"[--dialect serial|default|halcyon|color] [--date|--number] [--language LL] [--country CC] [--code XX]",
+     {{"--dialect D", "the dictionary: serial, default (native words), halcyon or color"},
+      {"--date", "the date dictionary"},
+      {"--number", "the number dictionary"},
+      {"--language LL", "the language of the dictionary"},
+      {"--country CC", "the country of the dictionary"},
+      {"--code XX", "the halcyon dictionary code"}},
+     {"kti18n tokens --date", "kti18n tokens --dialect default --number --language de --country DE"}});
 
 }  // namespace

@@ -17,15 +17,6 @@ constexpr const char* kUsage =
     "usage: kti18n translate --number|--date --from serial|native|halcyon|excel --to serial|native|halcyon|excel "
     "[--language LL] [--country CC] [--code XX] [--locale NAME] TEXT";
 
-// Whether the pattern is the error pattern that stands for unreadable text
-// (and not the error token written on purpose, which reads back as itself).
-bool Unreadable(const zvStringFormat& from, const zvFmtPattern& pattern, const ucs2string& text) {
-  if (pattern.size() != 1 || pattern.begin()[0]->IsLiteral() || pattern.begin()[0]->Token() != TK_ERROR) return false;
-  ucs2string written;
-  from.Render(pattern, written);
-  return written != text;
-}
-
 int run(const cli::Args& args) {
   const cli::Options opts(args, {"from", "to", "language", "country", "code", "locale"}, {"number", "date"});
   if (!opts.ok()) return cli::usage_error(opts.error() + "; " + kUsage);
@@ -64,15 +55,24 @@ int run(const cli::Args& args) {
     std::cerr << "kti18n: translate: reading failed\n";
     return 1;
   }
-  if (Unreadable(*from, *pattern, text))
-    return cli::usage_error("translate: '" + opts.positional()[0] + "' cannot be read as a " + opts.value("from") +
-                            (date ? " date" : " number") + " format");
+  if (cli::WarnIfUnreadable("translate", *from, *pattern, opts.positional()[0])) return 1;
   ucs2string out;
   to->Render(*pattern, out);
   std::cout << out << '\n';
   return 0;
 }
 
-cli::Registration reg("translate", "translate a number or date pattern from one dialect to another", run);
+cli::Registration reg("translate", "translate a number or date pattern from one dialect to another", run,
+    cli::Help{"--number|--date --from D --to D [--language LL] [--country CC] [--code XX] [--locale NAME] TEXT",
+     {{"--number", "TEXT is a number pattern"},
+      {"--date", "TEXT is a date pattern"},
+      {"--from D", "the dialect TEXT is written in: serial, native, halcyon or excel"},
+      {"--to D", "the dialect to write: serial, native, halcyon or excel"},
+      {"--language LL", "the language of the native or halcyon words"},
+      {"--country CC", "the country of the native or halcyon words"},
+      {"--code XX", "the halcyon dictionary code"},
+      cli::locale_help()},
+     {"kti18n translate --number --from excel --to serial '#,##0.00'",
+      "kti18n translate --date --from serial --to excel 'T[d]L[.]T[0M]L[.]T[y4]'"}});
 
 }  // namespace

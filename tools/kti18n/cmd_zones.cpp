@@ -51,6 +51,10 @@ int run(const cli::Args& args) {
 }
 
 cli::Registration reg("zones", "[--offset SECONDS | --database]: the predefined zones, the default zone of an offset",
-                      run);
+                      run,
+    cli::Help{"[--offset SECONDS | --database]",
+     {{"--offset SECONDS", "the default zone of an offset from UTC"},
+      {"--database", "the zone IDs of the host's tz database"}},
+     {"kti18n zones", "kti18n zones --offset 3600"}});
 
 }  // namespace

@@ -103,4 +103,36 @@ void NoteApproximation(const char* command, const std::string& code, zvStatus st
             << ")\n";
 }
 
+namespace {
+
+bool IsErrorPattern(const zvStringFormat& reader, const zvFmtPattern& pattern, const ucs2string& text) {
+  if (pattern.size() != 1 || pattern.begin()[0]->IsLiteral() || pattern.begin()[0]->Token() != TK_ERROR) return false;
+  ucs2string written;
+  reader.Render(pattern, written);
+  return written != text;
+}
+
+bool Reads(const zvStringFormat& reader, const ucs2string& text) {
+  zvFmtPattern* raw = nullptr;
+  const zvStatus status = reader.Parse(text, raw);
+  std::unique_ptr<zvFmtPattern> pattern(raw);
+  return status >= 0 && pattern != nullptr && !IsErrorPattern(reader, *pattern, text);
+}
+
+}  // namespace
+
+bool WarnIfUnreadable(const char* command, const zvStringFormat& reader, const zvFmtPattern& pattern,
+                      const std::string& text) {
+  const ucs2string units(text.c_str());
+  if (!IsErrorPattern(reader, pattern, units)) return false;
+  // Readers take a pattern whole; the longest beginning that still reads
+  // shows where reading failed.
+  std::size_t readable = units.size();
+  while (readable > 0 && !Reads(reader, units.substr(0, --readable))) {
+  }
+  std::cerr << "kti18n: " << command << ": warning: '" << text << "' cannot be read: reading failed at character "
+            << readable + 1 << " (the pattern reads as T[Err])\n";
+  return true;
+}
+
 }  // namespace cli

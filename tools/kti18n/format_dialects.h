@@ -47,6 +47,13 @@ std::optional<zv_locale> DialectLocale(const Options& options, bool excel, const
 void NoteApproximation(const char* command, const std::string& code, zvStatus status,
                        const FmtLib::zvFmtPattern& pattern);
 
+// When `pattern`, read from `text`, is the error pattern that stands for
+// unreadable text (and not the error token written on purpose), prints
+// "kti18n: COMMAND: warning: ..." with the character (1-based) where reading
+// failed and returns true.
+bool WarnIfUnreadable(const char* command, const FmtLib::zvStringFormat& reader, const FmtLib::zvFmtPattern& pattern,
+                      const std::string& text);
+
 }  // namespace cli
 
 #endif
