@@ -41,8 +41,8 @@ def normalise(name):
 
 def registry():
     """Technical name -> the iconv name the layer converts through (or None)."""
-    text = open(os.path.join(ROOT, "kti18n", "unicode", "encoding_registry.cpp")).read()
-    rows = re.findall(r'\{"([^"]+)", Via::(\w+), (?:"([^"]+)"|nullptr), \d+\}', text)
+    text = open(os.path.join(ROOT, "kti18n", "unicode", "encoding_names.cpp")).read()
+    rows = re.findall(r'\{"([^"]+)", "[^"]*", zv_encoding_via::(\w+), (?:"([^"]+)"|nullptr), \d+\}', text)
     return {name: (iconv_name or None) for name, _, iconv_name in rows}
 
 

@@ -139,6 +139,13 @@ int run(const cli::Args& args) {
   return status;
 }
 
-cli::Registration reg("scan-date", "read typed dates and times through a date pattern or an input default", run);
+cli::Registration reg("scan-date", "read typed dates and times through a date pattern or an input default", run,
+    cli::Help{"[--locale NAME] [--zone Z] [--dialect D] (--pattern TEXT | --default KIND) TEXT...",
+     {cli::locale_help(), {"--zone Z", "the zone of the dates read"}, {"--base-year Y", "the first year of two-digit years"},
+      {"--dialect D", "how --pattern is written: serial, native, halcyon or excel"}, {"--language LL", "the language of the words"},
+      {"--country CC", "the country of the words"}, {"--code XX", "the halcyon dictionary code"},
+      {"--start S", "where reading starts"}, {"--pattern TEXT", "the date pattern to read with"},
+      {"--default KIND", "the locale's input format: input-date, input-time or input-date-time"}},
+     {"kti18n scan-date --locale de-DE --default input-date 24.12.2024", "kti18n scan-date --locale en-US --default input-date-time '12/24/2024 6:30 PM'"}});
 
 }  // namespace
