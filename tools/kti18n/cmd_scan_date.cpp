@@ -86,9 +86,9 @@ int run(const cli::Args& args) {
                           {"locale", "zone", "base-year", "dialect", "language", "country", "code", "start", "pattern",
                            "default"},
                           {});
-  if (!opts.ok()) return cli::usage_error(opts.error() + "\n" + kUsage);
+  if (!opts.ok()) return cli::usage_error(opts.error() + "; " + kUsage);
   if (opts.has("pattern") == opts.has("default"))
-    return cli::usage_error(std::string("give one of --pattern and --default\n") + kUsage);
+    return cli::usage_error(std::string("give one of --pattern and --default; ") + kUsage);
   if (opts.has("default") && !DefaultKind(opts.value("default")))
     return cli::usage_error("unknown default format '" + opts.value("default") +
                             "' (input-date, input-time or input-date-time)");
@@ -96,7 +96,7 @@ int run(const cli::Args& args) {
     return cli::usage_error("unknown dialect '" + opts.value("dialect") + "' (serial, native or halcyon)");
   const auto baseYear = BaseYear(opts.value("base-year", "2000"));
   if (!baseYear) return cli::usage_error("--base-year wants a year, not '" + opts.value("base-year") + "'");
-  if (opts.positional().empty()) return cli::usage_error(std::string("no text to scan\n") + kUsage);
+  if (opts.positional().empty()) return cli::usage_error(std::string("no text to scan; ") + kUsage);
   const zvTimeZone* zone = cli::zone_option(opts.value("zone", "utc"));
   if (zone == nullptr) return cli::kUsageError;
   std::optional<double> start;

@@ -39,8 +39,8 @@ std::unique_ptr<zvInputNumber> InputFor(const zv_locale& locale) {
 
 int run(const cli::Args& args) {
   const cli::Options opts(args, {"locale"}, {});
-  if (!opts.ok()) return cli::usage_error(opts.error() + "\n" + kUsage);
-  if (opts.positional().empty()) return cli::usage_error(std::string("no text to scan\n") + kUsage);
+  if (!opts.ok()) return cli::usage_error(opts.error() + "; " + kUsage);
+  if (opts.positional().empty()) return cli::usage_error(std::string("no text to scan; ") + kUsage);
   const auto locale = cli::locale_option(opts);
   if (!locale) return cli::kUsageError;
   const auto input = InputFor(*locale);
