@@ -1,5 +1,6 @@
 #include "kti18n/calendar/time_zone.h"
 
+#include <new>
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
@@ -21,7 +22,10 @@ namespace {
 // translation units (and other threads) may still reach it while statics
 // are being torn down.
 os_critical_section& zoneMutex() {
-  static os_critical_section* const mutex = new os_critical_section;
+  // Placement in static storage: never destroyed, yet no heap block that
+  // would outlive an unloaded library.
+  alignas(os_critical_section) static unsigned char storage[sizeof(os_critical_section)];
+  static os_critical_section* const mutex = new (storage) os_critical_section;
   return *mutex;
 }
 

@@ -3,6 +3,7 @@
 // dictionaries.
 #include "kti18n/fmtlib/predefined_dictionaries.h"
 
+#include <new>
 #include <atomic>
 #include <map>
 #include <memory>
@@ -184,7 +185,10 @@ Library* library() noexcept { return g_library.load(std::memory_order_acquire); 
 // sees the library half built or half freed by another. Never destroyed:
 // guards of other translation units may end after this one's statics.
 os_critical_section& startUpLock() {
-  static os_critical_section* const lock = new os_critical_section;
+  // Placement in static storage: never destroyed, yet no heap block that
+  // would outlive an unloaded library.
+  alignas(os_critical_section) static unsigned char storage[sizeof(os_critical_section)];
+  static os_critical_section* const lock = new (storage) os_critical_section;
   return *lock;
 }
 

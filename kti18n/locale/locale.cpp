@@ -14,7 +14,10 @@ zv_locale::_Impl* zv_locale::_S_global = nullptr;
 os_critical_section& zv_locale_mutex() {
   // Never destroyed: handles held by static objects of other translation
   // units may still be released after this one's statics are gone.
-  static os_critical_section* const mutex = new os_critical_section;
+  // Placement in static storage: never destroyed, yet no heap block that
+  // would outlive an unloaded library.
+  alignas(os_critical_section) static unsigned char storage[sizeof(os_critical_section)];
+  static os_critical_section* const mutex = new (storage) os_critical_section;
   return *mutex;
 }
 
