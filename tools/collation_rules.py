@@ -135,11 +135,11 @@ def rules_of(cldr, lang, kind="standard", seen=None):
 
 def expand_imports(cldr, text, seen):
     def replace(m):
-        spec = m.group(1).strip()
-        lang, _, kind = spec.partition("-u-co-")
-        if lang in ("und", "root") or spec in seen:
+        target = m.group(1).strip()
+        lang, _, kind = target.partition("-u-co-")
+        if lang in ("und", "root") or target in seen:
             return ""
-        seen.add(spec)
+        seen.add(target)
         sub = rules_of(cldr, lang.replace("-", "_"), kind or "standard", seen)
         return sub or ""
     return re.sub(r"\[import\s+([^\]]+)\]", replace, text)
