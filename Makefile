@@ -2,16 +2,19 @@
 BUILD      ?= build
 SANBUILD   ?= build-sanitize
 TSANBUILD  ?= build-tsan
+FUZZBUILD  ?= build-fuzz
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE      ?= cmake
 GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
+# Where ccache is installed, every build tree shares its compilations.
+LAUNCHER   := $(shell command -v ccache >/dev/null 2>&1 && echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
 
-.PHONY: all build demo test sanitize tsan bench bench-collation clean locale-data collation-data tzdata
+.PHONY: all build demo test sanitize tsan fuzz fuzz-ci bench bench-collation clean locale-data collation-data tzdata
 
 all: build
 
 $(BUILD)/CMakeCache.txt:
-	$(CMAKE) -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
+	$(CMAKE) -S . -B $(BUILD) $(GENERATOR) $(LAUNCHER) -DCMAKE_BUILD_TYPE=Release
 
 build: $(BUILD)/CMakeCache.txt
 	$(CMAKE) --build $(BUILD) -j $(JOBS)
@@ -25,7 +28,7 @@ test: build tzdata
 	cd $(BUILD) && ctest -j $(JOBS) --output-on-failure
 
 $(SANBUILD)/CMakeCache.txt:
-	$(CMAKE) -S . -B $(SANBUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DKTI18N_SANITIZE=ON -DKTI18N_BUILD_BENCH=OFF
+	$(CMAKE) -S . -B $(SANBUILD) $(GENERATOR) $(LAUNCHER) -DCMAKE_BUILD_TYPE=Debug -DKTI18N_SANITIZE=ON -DKTI18N_BUILD_BENCH=OFF
 
 sanitize: $(SANBUILD)/CMakeCache.txt tzdata
 	$(CMAKE) --build $(SANBUILD) -j $(JOBS)
@@ -36,12 +39,28 @@ sanitize: $(SANBUILD)/CMakeCache.txt tzdata
 TSAN_TESTS := test_threads test_locale test_catalog test_fmtlib
 
 $(TSANBUILD)/CMakeCache.txt:
-	$(CMAKE) -S . -B $(TSANBUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKTI18N_TSAN=ON -DKTI18N_BUILD_BENCH=OFF
+	$(CMAKE) -S . -B $(TSANBUILD) $(GENERATOR) $(LAUNCHER) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKTI18N_TSAN=ON -DKTI18N_BUILD_BENCH=OFF
 
 tsan: $(TSANBUILD)/CMakeCache.txt
 	$(CMAKE) --build $(TSANBUILD) -j $(JOBS) --target $(TSAN_TESTS)
 	cd $(TSANBUILD) && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
 	  ctest -j $(JOBS) --output-on-failure -R 'Thread|Concurren'
+
+# The fuzz targets (fuzz/) as libFuzzer programs built with clang, each run for
+# FUZZ_SECONDS seconds from its seed corpus; FUZZ_TARGETS picks some of them.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
+$(FUZZBUILD)/CMakeCache.txt:
+	$(CMAKE) -S . -B $(FUZZBUILD) $(GENERATOR) $(LAUNCHER) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DKTI18N_FUZZ=ON -DKTI18N_BUILD_TESTS=OFF -DKTI18N_BUILD_BENCH=OFF -DKTI18N_BUILD_EXAMPLES=OFF
+
+fuzz: $(FUZZBUILD)/CMakeCache.txt tzdata
+	$(CMAKE) --build $(FUZZBUILD) -j $(JOBS) --target fuzzers
+	fuzz/run.sh $(FUZZBUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# What CI runs: every target for 30 seconds.
+fuzz-ci:
+	$(MAKE) fuzz FUZZ_SECONDS=30
 
 bench: build tzdata
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
@@ -76,4 +95,4 @@ bench-collation: build
 	./$(BUILD)/bench/bench_collation
 
 clean:
-	rm -rf $(BUILD) $(SANBUILD) $(TSANBUILD)
+	rm -rf $(BUILD) $(SANBUILD) $(TSANBUILD) $(FUZZBUILD)
