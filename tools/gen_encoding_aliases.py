@@ -42,7 +42,7 @@ def normalise(name):
 def registry():
     """Technical name -> the iconv name the layer converts through (or None)."""
     text = open(os.path.join(ROOT, "kti18n", "unicode", "encoding_names.cpp")).read()
-    rows = re.findall(r'\{"([^"]+)", "[^"]*", zv_encoding_via::(\w+), (?:"([^"]+)"|nullptr), \d+\}', text)
+    rows = re.findall(r'\{"([^"]+)", (?:"[^"]*"|nullptr), zv_encoding_via::(\w+), (?:"([^"]+)"|nullptr), \d+\}', text)
     return {name: (iconv_name or None) for name, _, iconv_name in rows}
 
 
@@ -72,6 +72,10 @@ def collect():
             by_fingerprint.setdefault(iconv[iconv_name], set()).add(name)
     for name, print_ in iconv.items():
         for target in by_fingerprint.get(print_, ()):
+            # iconv -c drops the bytes UTF-8 cannot decode, so every ASCII
+            # name shares UTF-8's fingerprint: its names are told by name.
+            if target == "UTF-8" and "utf8" not in normalise(name):
+                continue
             add(2, name, target)
     for alias, codec in read_pairs(os.path.join(DATA, "python-aliases.txt")):
         if codec in PYTHON_CODECS:

@@ -163,6 +163,7 @@ const EncodingAlias kEncodingAliases[] = {
     {"ibm916", "ISO-8859-8"},
     {"ibm920", "ISO-8859-9"},
     {"ibm9448", "CP1256"},
+    {"iso10646utf8", "UTF-8"},
     {"iso2022jp", "ISO-2022-JP"},
     {"iso2022jp2", "ISO-2022-JP"},
     {"iso2022jp3", "ISO-2022-JP"},

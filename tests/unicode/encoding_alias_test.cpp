@@ -30,6 +30,7 @@ TEST(EncodingAliases, UsualSpellingsFindTheirEncoding) {
       {"UTF_8", "UTF-8"},             {"latin-9", "ISO-8859-15"},   {"GBK", "CP936"},
       {"euc_jp", "EUC-JP"},           {"IBM850", "CP850"},          {"windows-31j", "CP932"},
       {"x-mac-cyrillic", "MacCyrillic"}, {"hz", "HZ-GB-2312"},      {"ISO-8859-11", "Thai"},
+      {"ISO-10646/UTF8", "UTF-8"},
   };
   for (const auto& c : cases) EXPECT_EQ(NameOf(c.typed), c.technical) << c.typed;
 }
@@ -45,7 +46,8 @@ TEST(EncodingAliases, TechnicalNamesKeepTheirMeaning) {
 }
 
 TEST(EncodingAliases, UnknownNamesFindNothing) {
-  for (const char* typed : {"", "-", "latin99", "klingon", "ISO-8859-16", "KOI8-R"})
+  // ASCII names read like UTF-8 to iconv, but ASCII is not UTF-8.
+  for (const char* typed : {"", "-", "latin99", "klingon", "ISO-8859-16", "KOI8-R", "ANSI_X3.4-1968", "CP367"})
     EXPECT_EQ(ExternalEncoding::Lookup(typed), nullptr) << typed;
   EXPECT_EQ(ExternalEncoding::Lookup(nullptr), nullptr);
 }
