@@ -80,9 +80,12 @@ inline Window read_window(const ByteClasses& c, unsigned width) {
   const std::uint64_t expected = (c.ge_c0 << 1) | (c.ge_e0 << 2);
   Window w;
   w.regular = c.ge_f0 == 0 && cont == (expected & inside);
-  unsigned cut = 0;
-  if (expected & ~inside) cut = ((c.ge_c0 >> (width - 1)) & 1) ? 1 : 2;
-  w.consumed = width - cut;
+  // A lead in the last byte cuts 1 byte off, a 3-byte lead in the one
+  // before 2 (without branches: where windows end within characters is
+  // beyond prediction).
+  const unsigned lead_last = static_cast<unsigned>(c.ge_c0 >> (width - 1)) & 1;
+  const unsigned lead3_before = static_cast<unsigned>(c.ge_e0 >> (width - 2)) & 1;
+  w.consumed = width - (lead_last | ((lead3_before & ~lead_last) << 1));
   w.leads = ~cont & ((std::uint64_t{1} << w.consumed) - 1);
   return w;
 }
@@ -215,7 +218,7 @@ unsigned short* decode_sse2(unsigned short* dst, const unsigned char* s, std::ui
   const unsigned char* p = s;
   const unsigned char* const end = s + nbytes;
   const __m128i zero = _mm_setzero_si128();
-  // A window reads 18 bytes; its stores write only the units it decodes.
+  // A window reads 18 bytes.
   while (end - p >= 18) {
     const __m128i v = load128(p);
     if (_mm_movemask_epi8(v) == 0) {
@@ -237,7 +240,14 @@ unsigned short* decode_sse2(unsigned short* dst, const unsigned char* s, std::ui
                     decode_lanes8(_mm_unpacklo_epi8(v, zero), _mm_unpacklo_epi8(v1, zero), _mm_unpacklo_epi8(v2, zero)));
     _mm_store_si128(reinterpret_cast<__m128i*>(lanes + 8),
                     decode_lanes8(_mm_unpackhi_epi8(v, zero), _mm_unpackhi_epi8(v1, zero), _mm_unpackhi_epi8(v2, zero)));
-    for (std::uint64_t leads = win.leads; leads != 0; leads &= leads - 1) *dst++ = lanes[__builtin_ctzll(leads)];
+    // Every lane is written and only leads advance: no branch to mispredict.
+    // The last write may land one unit past the window's characters, where
+    // the next character (there is one: 2 bytes are left) goes.
+    const unsigned leads = static_cast<unsigned>(win.leads);
+    for (unsigned j = 0; j < 16; ++j) {
+      *dst = lanes[j];
+      dst += (leads >> j) & 1;
+    }
     p += win.consumed;
   }
   decode_steps(dst, p, end);
