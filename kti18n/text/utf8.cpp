@@ -4,6 +4,7 @@
 #include <new>
 
 #include "kti18n/base/exception.h"
+#include "kti18n/text/utf8_simd.h"
 
 namespace {
 
@@ -21,13 +22,6 @@ struct LeadTable {
 
 constexpr LeadTable<0> kAddBytes;
 constexpr LeadTable<1> kTrailing;
-
-// Eight bytes at p are all ASCII.
-inline bool ascii8(const unsigned char* p) {
-  std::uint64_t w;
-  std::memcpy(&w, p, 8);
-  return (w & 0x8080808080808080ull) == 0;
-}
 
 }  // namespace
 
@@ -53,14 +47,16 @@ const unsigned char sTrailingBytesFromUTF8[256] = {
 
 namespace kti18n::utf8 {
 
-std::uint64_t encoded_length(const unsigned short* s, std::uint64_t n) noexcept {
+namespace {
+
+std::uint64_t scalar_encoded_length(const unsigned short* s, std::uint64_t n) noexcept {
   // Branch-free so that the compiler can vectorise it.
   std::uint64_t bytes = n;
   for (std::uint64_t i = 0; i < n; ++i) bytes += (s[i] >= 0x80) + (s[i] >= 0x800);
   return bytes;
 }
 
-unsigned char* encode(unsigned char* dst, const unsigned short* s, std::uint64_t n) noexcept {
+unsigned char* scalar_encode(unsigned char* dst, const unsigned short* s, std::uint64_t n) noexcept {
   const unsigned short* end = s + n;
   while (s != end) {
     // Runs of ASCII four units at a time.
@@ -93,43 +89,13 @@ unsigned char* encode(unsigned char* dst, const unsigned short* s, std::uint64_t
   return dst;
 }
 
-namespace {
-
-// Walks the input by lead bytes, as every decoder of the library counts:
-// the slow but exact measure, used when the fast one finds irregular input.
-zvStatus measure_by_steps(const unsigned char* s, std::uint32_t nbytes, std::uint64_t* chars, std::uint64_t* bytes) {
-  std::uint64_t count = 0;
-  std::uint64_t i = 0;
-  if (nbytes == npos) {
-    // Up to the 0 byte; a sequence must not run into the terminator.
-    while (s[i] != 0) {
-      const unsigned len = sAddBytesFromUTF8[s[i]];
-      if (len > 3) return ZV_E_INVALID_DATA;
-      for (unsigned k = 1; k < len; ++k)
-        if (s[i + k] == 0) return ZV_E_INVALID_DATA;
-      i += len;
-      ++count;
-    }
-  } else {
-    while (i < nbytes) {
-      const unsigned len = sAddBytesFromUTF8[s[i]];
-      if (len > 3 || i + len > nbytes) return ZV_E_INVALID_DATA;
-      i += len;
-      ++count;
-    }
-  }
-  *chars = count;
-  *bytes = i;
-  return ZV_S_OK;
-}
-
 // For regular input (every sequence of 1 to 3 bytes whose trailing bytes
 // are continuation bytes, no stray continuation byte) the character count
 // is the number of non-continuation bytes. A byte must be a continuation
 // byte exactly when the byte before it is a 2- or 3-byte lead or the one
 // two before is a 3-byte lead; that test needs no branches, so the
 // compiler can vectorise it. Returns false for irregular input.
-bool count_regular(const unsigned char* s, std::uint32_t nbytes, std::uint64_t* chars) {
+bool count_regular(const unsigned char* s, std::uint64_t nbytes, std::uint64_t* chars) {
   auto expects = [](unsigned before1, unsigned before2) { return (before1 >= 0xC0) | (before2 >= 0xE0); };
   auto is_cont = [](unsigned b) { return (b & 0xC0) == 0x80; };
   if (nbytes == 0) {
@@ -142,7 +108,7 @@ bool count_regular(const unsigned char* s, std::uint32_t nbytes, std::uint64_t* 
     bad |= (is_cont(s[1]) != expects(s[0], 0)) | (s[1] >= 0xF0);
     leads += !is_cont(s[1]);
   }
-  for (std::uint32_t i = 2; i < nbytes; ++i) {
+  for (std::uint64_t i = 2; i < nbytes; ++i) {
     const unsigned b = s[i];
     bad |= (is_cont(b) != expects(s[i - 1], s[i - 2])) | (b >= 0xF0);
     leads += !is_cont(b);
@@ -153,23 +119,26 @@ bool count_regular(const unsigned char* s, std::uint32_t nbytes, std::uint64_t* 
   return !bad;
 }
 
-}  // namespace
-
-zvStatus measure(const unsigned char* s, std::uint32_t nbytes, std::uint32_t* chars, std::uint32_t* bytes) noexcept {
-  std::uint64_t count = 0, used = 0;
-  if (nbytes != npos && count_regular(s, nbytes, &count)) {
-    used = nbytes;
-  } else {
-    const zvStatus st = measure_by_steps(s, nbytes, &count, &used);
-    if (st != ZV_S_OK) return st;
+// The fast count when the input is regular, else the exact steps.
+detail::Walk scalar_walk(const unsigned char* s, std::uint64_t nbytes) noexcept {
+  detail::Walk w{0, 0};
+  if (count_regular(s, nbytes, &w.chars)) {
+    w.bytes = nbytes;
+    return w;
   }
-  if (count > 0x7FFFFFFF) return ZV_E_LENGTH;
-  *chars = static_cast<std::uint32_t>(count);
-  *bytes = static_cast<std::uint32_t>(used);
-  return ZV_S_OK;
+  w.chars = 0;
+  detail::walk_steps(s, nbytes, nbytes, w);
+  return w;
 }
 
-unsigned short* decode(unsigned short* dst, const unsigned char* s, std::uint32_t nbytes) noexcept {
+// Eight bytes at p are all ASCII.
+inline bool ascii8(const unsigned char* p) {
+  std::uint64_t w;
+  std::memcpy(&w, p, 8);
+  return (w & 0x8080808080808080ull) == 0;
+}
+
+unsigned short* scalar_decode(unsigned short* dst, const unsigned char* s, std::uint64_t nbytes) noexcept {
   const unsigned char* end = s + nbytes;
   // Main loop: any sequence (and an 8-byte ASCII run) fits before end.
   while (end - s >= 8) {
@@ -202,6 +171,48 @@ unsigned short* decode(unsigned short* dst, const unsigned char* s, std::uint32_
   return dst;
 }
 
+}  // namespace
+
+namespace detail {
+
+const Kernels kScalarKernels = {scalar_walk, scalar_decode, scalar_encoded_length, scalar_encode};
+
+bool walk_steps(const unsigned char* s, std::uint64_t nbytes, std::uint64_t stop, Walk& w) noexcept {
+  while (w.bytes < stop) {
+    const unsigned len = sAddBytesFromUTF8[s[w.bytes]];
+    if (len > 3 || len > nbytes - w.bytes) return false;
+    w.bytes += len;
+    ++w.chars;
+  }
+  return true;
+}
+
+}  // namespace detail
+
+std::uint64_t encoded_length(const unsigned short* s, std::uint64_t n) noexcept {
+  return detail::kernels().encoded_length(s, n);
+}
+
+unsigned char* encode(unsigned char* dst, const unsigned short* s, std::uint64_t n) noexcept {
+  return detail::kernels().encode(dst, s, n);
+}
+
+zvStatus measure(const unsigned char* s, std::uint32_t nbytes, std::uint32_t* chars, std::uint32_t* bytes) noexcept {
+  // Up to the terminator is up to the first 0 byte: a sequence that runs
+  // into the terminator is one that this length cuts short.
+  const std::uint64_t length = nbytes == npos ? std::strlen(reinterpret_cast<const char*>(s)) : nbytes;
+  const detail::Walk w = detail::kernels().walk(s, length);
+  if (w.bytes != length) return ZV_E_INVALID_DATA;
+  if (w.chars > 0x7FFFFFFF || w.bytes > 0xFFFFFFFEu) return ZV_E_LENGTH;
+  *chars = static_cast<std::uint32_t>(w.chars);
+  *bytes = static_cast<std::uint32_t>(w.bytes);
+  return ZV_S_OK;
+}
+
+unsigned short* decode(unsigned short* dst, const unsigned char* s, std::uint32_t nbytes) noexcept {
+  return detail::kernels().decode(dst, s, nbytes);
+}
+
 }  // namespace kti18n::utf8
 
 // ---- zv_utf8_traits -------------------------------------------------------
@@ -220,9 +231,15 @@ unsigned zv_utf8_traits::length(const unsigned short* s, unsigned n) {
 
 unsigned zv_utf8_traits::length(unsigned short ch, unsigned n) { return GetUTF8Bytes(ch) * n; }
 
+// The counts below first take the fast walk over whole characters of 1 to 3
+// bytes, then step on by lead bytes over what it leaves (a longer lead, a
+// last sequence cut short).
+
 unsigned zv_utf8_traits::char_length(const unsigned char* s) {
-  unsigned chars = 0;
-  for (const unsigned char* p = s; *p != 0; p += sAddBytesFromUTF8[*p]) {
+  const std::uint64_t length = std::strlen(reinterpret_cast<const char*>(s));
+  const kti18n::utf8::detail::Walk w = kti18n::utf8::detail::kernels().walk(s, length);
+  unsigned chars = static_cast<unsigned>(w.chars);
+  for (const unsigned char* p = s + w.bytes; *p != 0; p += sAddBytesFromUTF8[*p]) {
     ++chars;
     // A sequence that runs into the terminator ends the text.
     for (unsigned k = 1; k < sAddBytesFromUTF8[*p]; ++k)
@@ -232,8 +249,9 @@ unsigned zv_utf8_traits::char_length(const unsigned char* s) {
 }
 
 unsigned zv_utf8_traits::char_length(const unsigned char* s, unsigned nbytes) {
-  unsigned chars = 0;
-  for (unsigned i = 0; i < nbytes; i += sAddBytesFromUTF8[s[i]]) ++chars;
+  const kti18n::utf8::detail::Walk w = kti18n::utf8::detail::kernels().walk(s, nbytes);
+  unsigned chars = static_cast<unsigned>(w.chars);
+  for (std::uint64_t i = w.bytes; i < nbytes; i += sAddBytesFromUTF8[s[i]]) ++chars;
   return chars;
 }
 
@@ -347,8 +365,9 @@ unsigned short UTF8_ConvertNextChar(const unsigned char** p, const unsigned char
 }
 
 unsigned UTF8_GetCharCount(const unsigned char* s, unsigned nbytes) {
-  unsigned chars = 0;
-  std::uint64_t i = 0;
+  const kti18n::utf8::detail::Walk w = kti18n::utf8::detail::kernels().walk(s, nbytes);
+  unsigned chars = static_cast<unsigned>(w.chars);
+  std::uint64_t i = w.bytes;
   while (i < nbytes) {
     i += 1 + sTrailingBytesFromUTF8[s[i]];
     ++chars;
