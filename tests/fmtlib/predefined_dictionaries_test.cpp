@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <map>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "kti18n/fmtlib/predefined_dictionaries.h"
@@ -163,19 +162,6 @@ TEST_F(Predefined, HalcyonDatesAreCachedPerDateAndSeparatorKey) {
   EXPECT_EQ(GetHalcyonDateTokensDefinition("GE", "ru", nullptr), ge);  // also separator key "de"
   EXPECT_NE(GetHalcyonDateTokensDefinition("GE", "en", nullptr), ge);
   EXPECT_EQ(GetHalcyonDateTokensDefinition("CS", "zh", nullptr), GetHalcyonDateTokensDefinition("EN", "en", nullptr));
-}
-
-TEST_F(Predefined, HalcyonDateCacheIsSafeUnderConcurrency) {
-  constexpr int kThreads = 8;
-  std::vector<const zvTokensDefinition*> got(kThreads);
-  std::vector<std::thread> threads;
-  for (int i = 0; i < kThreads; ++i)
-    threads.emplace_back([&got, i] { got[i] = GetHalcyonDateTokensDefinition("PL", "pl", "PL"); });
-  for (auto& t : threads) t.join();
-  ASSERT_NE(got[0], nullptr);
-  for (const auto* d : got) EXPECT_EQ(d, got[0]);
-  EXPECT_EQ(got[0]->size(), 108u);
-  EXPECT_EQ(GetHalcyonDateTokensDefinition("PL", "pl", nullptr), got[0]);
 }
 
 TEST_F(Predefined, MonthsShadowMinutesForReadingOnly) {
