@@ -232,8 +232,10 @@ TEST_F(Predefined, OnlyJapaneseReadsImperialYears) {
 // Start-up counts its guards: the tables live while any guard does, and a
 // start-up after the last guard has gone builds everything afresh. This
 // program's own static guards keep the library started, so a probe program
-// loads and unloads the library with dlopen and checks it there (under the
-// sanitizer build, its leak checker also sees whether tear-down freed it all).
+// loads and unloads the library with dlopen and checks it there, with a
+// round that loads the locale-data module through the catalog and clears it
+// (under the sanitizer build, its leak checker also sees whether tear-down
+// and clearing freed it all).
 TEST(FmtLibStartUp, CountsGuardsAndStartsAfresh) {
   const std::string command = std::string(KTI18N_STARTUP_PROBE) + " " + KTI18N_LIBRARY_FILE + " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
