@@ -33,6 +33,7 @@ TEST_F(CatalogThreads, ConcurrentFirstUseSharesOneImplementation) {
   });
   for (int t = 0; t < kThreads; ++t) EXPECT_EQ(seen[t], seen[0]);
   for (int t = 3; t < kThreads; t += 2) EXPECT_EQ(seenDe[t], seenDe[1]);
+  EXPECT_NE(seenDe[1], seen[0]);
   EXPECT_EQ(zv_locale("fr_FR")._M_implementation(), seen[0]);
   // Loaded once: each record is indexed once.
   std::ostringstream trace;
