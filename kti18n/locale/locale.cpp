@@ -10,6 +10,7 @@
 
 std::atomic<zv_locale::_Impl*> zv_locale::_S_classic{nullptr};
 zv_locale::_Impl* zv_locale::_S_global = nullptr;
+zv_locale::_Static_locales_release zv_locale::_S_static_locales_release;
 
 os_critical_section& zv_locale_mutex() {
   // Never destroyed: handles held by static objects of other translation
@@ -118,12 +119,25 @@ zv_locale::_Impl* zv_locale::_S_classic_impl() {
   os_lock_guard lock(zv_locale_mutex());
   if (_Impl* classic = _S_classic.load(std::memory_order_relaxed)) return classic;
   // Two references: one for _S_classic, one for _S_global. The first keeps
-  // the classic implementation alive for the rest of the process.
+  // the classic implementation alive while the library is loaded.
   auto classic = std::make_unique<_Impl>(13, 2);
   _Impl::_S_install_classic_facets(*classic);
   _S_global = classic.get();
   _S_classic.store(classic.release(), std::memory_order_release);
   return _S_global;
+}
+
+// Only references are dropped: a handle that a static object still holds
+// keeps its implementation until that object goes. A locale made after this
+// point builds the classic implementation again.
+zv_locale::_Static_locales_release::~_Static_locales_release() {
+  os_lock_guard lock(zv_locale_mutex());
+  _Impl* classic = _S_classic.exchange(nullptr, std::memory_order_acq_rel);
+  if (classic == nullptr) return;
+  _Impl* global = _S_global;
+  _S_global = nullptr;
+  global->_M_remove_reference();
+  classic->_M_remove_reference();
 }
 
 zv_locale::zv_locale() {

@@ -113,6 +113,14 @@ class zv_locale {
 
   static std::atomic<_Impl*> _S_classic;
   static _Impl* _S_global;  // guarded by the locale mutex
+
+  // Destroyed with the library's statics (the host unloads the library, or
+  // the process ends): drops the references of the classic and the global
+  // locale.
+  struct _Static_locales_release {
+    ~_Static_locales_release();
+  };
+  static _Static_locales_release _S_static_locales_release;
 };
 
 // The base of every facet. Its count (izvSharedObject::RefCount()) is the

@@ -5,6 +5,7 @@
 // own escape scheme around GB2312.
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <strings.h>
 
 #include "kti18n/base/exception.h"
@@ -28,24 +29,54 @@ std::unique_ptr<Codec> MakeCodec(const zv_encoding_row& row) {
 
 }  // namespace
 
-// Builds the encodings once; they live as long as the process, since facets
-// of static locales refer to them until the very end.
+// Builds the encodings once, on first use; they live as long as the library
+// is loaded, since facets of static locales refer to them until its very
+// end. The library's own statics free them, so a host that unloads the
+// library (or a process that ends) leaves no encoding, codec or iconv
+// descriptor behind. Facets only point at encodings: whichever of the two
+// goes first at that point, nothing is converted any more.
 struct EncodingRegistry {
   std::vector<ExternalEncoding*> all;
 
   EncodingRegistry() {
     const auto add = [this](const zv_encoding_row& row) {
-      all.push_back(new ExternalEncoding(row.technicalName, row.shiftLength, MakeCodec(row)));
+      std::unique_ptr<ExternalEncoding> encoding(
+          new ExternalEncoding(row.technicalName, row.shiftLength, MakeCodec(row)));
+      all.push_back(encoding.get());
+      encoding.release();
     };
-    for (const zv_encoding_row& row : zv_locale_encodings()) add(row);
-    add(zv_utf8_encoding());  // sorts after every locale encoding's name
+    try {
+      for (const zv_encoding_row& row : zv_locale_encodings()) add(row);
+      add(zv_utf8_encoding());  // sorts after every locale encoding's name
+    } catch (...) {
+      Free();
+      throw;
+    }
+  }
+  ~EncodingRegistry() { Free(); }
+  EncodingRegistry(const EncodingRegistry&) = delete;
+  EncodingRegistry& operator=(const EncodingRegistry&) = delete;
+
+  void Free() {
+    for (ExternalEncoding* encoding : all) delete encoding;
+    all.clear();
   }
 
-  static const EncodingRegistry& Get() {
-    static const EncodingRegistry* registry = new EncodingRegistry;
-    return *registry;
-  }
+  static const EncodingRegistry& Get();
 };
+
+namespace {
+
+// Constant-initialised, so it is usable before this file's statics are
+// made; destroyed with them.
+std::unique_ptr<EncodingRegistry> g_registry;
+
+}  // namespace
+
+const EncodingRegistry& EncodingRegistry::Get() {
+  static const EncodingRegistry* const registry = (g_registry = std::make_unique<EncodingRegistry>()).get();
+  return *registry;
+}
 
 ExternalEncoding::ExternalEncoding(const char* name, std::size_t shiftLength, std::unique_ptr<Codec> codec)
     : name_(name), shiftLength_(shiftLength), codec_(std::move(codec)) {}

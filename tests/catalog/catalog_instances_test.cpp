@@ -1,7 +1,3 @@
-#include <atomic>
-#include <sstream>
-#include <thread>
-
 #include "catalog_support.h"
 #include "kti18n/locale/codecvt.h"
 #include "kti18n/locale/collate.h"
@@ -112,32 +108,6 @@ TEST_F(CatalogTest, ClearStartsEmptyAndLoadsAgain) {
   zv_locale_catalog::ClearInstance();
   zv_locale_catalog::ClearInstance();  // clearing an absent catalog does nothing
   EXPECT_EQ(zv_locale("de_DE").name(), "named");
-}
-
-TEST_F(CatalogTest, ConcurrentFirstUseSharesOneImplementation) {
-  constexpr int kThreads = 8;
-  std::atomic<int> ready{0};
-  zv_locale::_Impl* seen[kThreads] = {};
-  std::vector<std::thread> threads;
-  for (int i = 0; i < kThreads; ++i) {
-    threads.emplace_back([&, i] {
-      ready.fetch_add(1);
-      while (ready.load() < kThreads) std::this_thread::yield();
-      const zv_locale fr("fr_FR");
-      seen[i] = fr._M_implementation();
-    });
-  }
-  for (auto& t : threads) t.join();
-  for (int i = 1; i < kThreads; ++i) EXPECT_EQ(seen[i], seen[0]);
-  EXPECT_EQ(zv_locale("fr_FR")._M_implementation(), seen[0]);
-  // Loaded once: each record is indexed once.
-  std::ostringstream trace;
-  catalog().Trace(trace);
-  const std::string dump = trace.str();
-  EXPECT_EQ(dump.find("fr,1036"), dump.rfind("fr,1036"));
-  const std::size_t registered = catalog().GetRegisteredLocales().size();
-  zv_locale_catalog::ClearInstance();
-  EXPECT_EQ(catalog().GetRegisteredLocales().size(), registered);  // as many as one plain load gives
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <memory>
 #include <set>
 #include <string>
-#include <thread>
 
 #include "kti18n/calendar/simple_time_zone.h"
 #include "kti18n/calendar/zone_database.h"
@@ -94,23 +93,6 @@ TEST(TimeBelt, FixedHandles) {
   const zvCalendarTime available(zvTimeZone::localHost(), zvAvailableCalendar::gregorian());
   EXPECT_EQ(available.physicalTime(), zvPhysicalTime::Epoch);
   EXPECT_FALSE(available.calendar().isLenient());
-}
-
-TEST(TimeBelt, HandlesServeSeveralThreads) {
-  // A fresh handle makes its zone on first use; threads racing for it must
-  // each get a zone of their own, and nothing may leak or be freed twice.
-  for (int round = 0; round < 20; ++round) {
-    const zvPredefinedTimeZone handle(ucs2string("America/Chicago"));
-    std::vector<std::thread> threads;
-    std::vector<std::int32_t> offsets(4, 0);
-    for (int i = 0; i < 4; ++i)
-      threads.emplace_back([&, i] {
-        const zvCalendarTime t(zvPhysicalTime::Epoch, handle, zvCalendar::gregorian());
-        offsets[i] = t.zone_offset();
-      });
-    for (std::thread& t : threads) t.join();
-    for (std::int32_t offset : offsets) EXPECT_EQ(offset, -21600000);
-  }
 }
 
 TEST(DefaultZone, FromOffset) {
