@@ -21,13 +21,21 @@ constexpr double kDayMillis = eng_civil::kMillisPerDay;
 using eng_civil::kEpochJulianDay;
 constexpr std::int32_t kJan1Year1JulianDay = eng_civil::kGregorianJan1Year1JulianDay;
 
-// floor() of an instant in ms, as an integer (instants are within 2^53).
 constexpr std::int32_t kAllInternallySet[Calendar::FIELD_COUNT] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
                                                                   1, 1, 1, 1, 1, 1, 1, 1, 1};
 
 // x mod 7 for x > -7000, without a signed division.
 constexpr std::int32_t mod7(std::int32_t x) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(x + 7000) % 7u); }
 
+// Day of week (1 = Sunday) of a day counted from 1970-01-01, a Thursday;
+// whole weeks ahead make the division one of non-negative numbers.
+constexpr std::int32_t dayOfWeekOfDay(std::int32_t day) {
+  constexpr std::uint32_t kWeeksAhead = 7u * 30000000u;
+  static_assert(kWeeksAhead > std::uint32_t{eng_civil::kGregorianDateRange});
+  return static_cast<std::int32_t>((static_cast<std::uint32_t>(day) + kWeeksAhead + 4u) % 7u) + 1;
+}
+
+// floor() of an instant in ms, as an integer (instants are within 2^53).
 std::int64_t floorMillis(double millis) {
   const auto truncated = static_cast<std::int64_t>(millis);
   return static_cast<double>(truncated) > millis ? truncated - 1 : truncated;
@@ -50,53 +58,39 @@ constexpr double kLocalLimit = Calendar::LATEST_SUPPORTED_MILLIS + 2.0 * kDayMil
 
 // ---- Time to fields --------------------------------------------------------
 
-// The date of a local day. In the Gregorian calendar the day count since
-// 1 January of year 1 splits into 400-year cycles of 146097 days, 100-year
-// cycles of 36524 days, 4-year cycles of 1461 days and years of 365 days;
-// the last day of a 4-year cycle (or of a 400-year cycle) makes a count of
-// 4, and is day 365 of the previous year. The Julian calendar has only the
-// 4-year cycle, so the year is floor((4 d + 1464) / 1461) directly. Months
-// then follow from the day of the year: counting February as 30 days turns
-// the month lengths into a near-linear run, which (12 d + 6) / 367 inverts.
+// The date of a local day. The Gregorian date comes from the day count
+// directly (see gregorianDateOfDay). The Julian calendar has only the
+// 4-year cycle, so the year is floor((4 d + 1464) / 1461) directly, with d
+// counted from the Julian 1 January of year 1; months then follow from the
+// day of the year: counting February as 30 days turns the month lengths into
+// a near-linear run, which (12 d + 6) / 367 inverts.
 GregorianCalendar::CivilDay GregorianCalendar::civilDay(std::int64_t epochDay) const {
   CivilDay c{};
-  const bool gregorian = static_cast<double>(epochDay) * kDayMillis >= fNormalizedGregorianCutover;
   // Day counts of the supported range stay below 2^27, so 32 bits suffice
   // from here on.
-  std::int32_t rawYear, dayOfYear0;
+  const auto day = static_cast<std::int32_t>(epochDay);
+  const bool gregorian = static_cast<double>(day) * kDayMillis >= fNormalizedGregorianCutover;
   if (gregorian) {
-    const auto d = static_cast<std::int32_t>(epochDay + kEpochJulianDay - kJan1Year1JulianDay);
-    // 400 cycles ahead, d is positive over the whole supported range.
-    const auto c400 = static_cast<std::int32_t>(static_cast<std::uint32_t>(d + 400 * 146097) / 146097u) - 400;
-    std::int32_t r = d - c400 * 146097;
-    const std::int32_t c100 = r / 36524;
-    r %= 36524;
-    const std::int32_t c4 = r / 1461;
-    r %= 1461;
-    const std::int32_t c1 = r / 365;
-    dayOfYear0 = r % 365;
-    rawYear = 400 * c400 + 100 * c100 + 4 * c4 + c1;
-    if (c100 == 4 || c1 == 4) {
-      dayOfYear0 = 365;
-    } else {
-      ++rawYear;
-    }
-    c.leap = eng_civil::gregorianLeap(rawYear);
+    const eng_civil::GregorianDate g = eng_civil::gregorianDateOfDay(day);
+    c.rawYear = g.year;
+    c.month = g.month;
+    c.dayOfMonth = g.dayOfMonth;
+    c.dayOfYear0 = g.dayOfYear0;
+    c.leap = g.leap;
+    // In the cutover year Day_of_year counts on from the Julian 1 January.
+    if (c.rawYear == fGregorianCutoverYear) c.dayOfYear0 -= cutoverYearShift();
   } else {
-    const auto d = static_cast<std::int32_t>(epochDay + kEpochJulianDay - (kJan1Year1JulianDay - 2));
-    rawYear = static_cast<std::int32_t>(floorDiv(4 * d + 1464, 1461));
-    dayOfYear0 = d - (365 * (rawYear - 1) + static_cast<std::int32_t>(floorDiv(rawYear - 1, 4)));
+    const std::int32_t d = day + kEpochJulianDay - (kJan1Year1JulianDay - 2);
+    const auto rawYear = static_cast<std::int32_t>(floorDiv(4 * std::int64_t{d} + 1464, 1461));
+    const std::int32_t dayOfYear0 = d - (365 * (rawYear - 1) + static_cast<std::int32_t>(floorDiv(rawYear - 1, 4)));
     c.leap = eng_civil::julianLeap(rawYear);
+    const std::int32_t leapCorrection = dayOfYear0 >= (c.leap ? 60 : 59) ? (c.leap ? 1 : 2) : 0;
+    c.month = (12 * (dayOfYear0 + leapCorrection) + 6) / 367;
+    c.dayOfMonth = dayOfYear0 - (c.leap ? kLeapNumDays : kNumDays)[c.month] + 1;
+    c.rawYear = rawYear;
+    c.dayOfYear0 = dayOfYear0;
   }
-  const std::int32_t leapCorrection = dayOfYear0 >= (c.leap ? 60 : 59) ? (c.leap ? 1 : 2) : 0;
-  c.month = (12 * (dayOfYear0 + leapCorrection) + 6) / 367;
-  c.dayOfMonth = dayOfYear0 - (c.leap ? kLeapNumDays : kNumDays)[c.month] + 1;
-  const auto weekday0 = static_cast<std::int32_t>((epochDay + kEpochJulianDay + 1) % 7);  // 0 = Sunday
-  c.dayOfWeek = (weekday0 < 0 ? weekday0 + 7 : weekday0) + 1;
-  // In the cutover year Day_of_year counts on from the Julian 1 January.
-  if (gregorian && rawYear == fGregorianCutoverYear) dayOfYear0 -= cutoverYearShift();
-  c.rawYear = rawYear;
-  c.dayOfYear0 = dayOfYear0;
+  c.dayOfWeek = dayOfWeekOfDay(day);
   return c;
 }
 
