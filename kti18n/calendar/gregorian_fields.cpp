@@ -58,13 +58,17 @@ constexpr double kLocalLimit = Calendar::LATEST_SUPPORTED_MILLIS + 2.0 * kDayMil
 
 // ---- Time to fields --------------------------------------------------------
 
+// The steps from a day to its fields are forced inline into computeFields
+// and computeTime: as calls of their own they cost about as much as their
+// arithmetic.
+
 // The date of a local day. The Gregorian date comes from the day count
 // directly (see gregorianDateOfDay). The Julian calendar has only the
 // 4-year cycle, so the year is floor((4 d + 1464) / 1461) directly, with d
 // counted from the Julian 1 January of year 1; months then follow from the
 // day of the year: counting February as 30 days turns the month lengths into
 // a near-linear run, which (12 d + 6) / 367 inverts.
-GregorianCalendar::CivilDay GregorianCalendar::civilDay(std::int64_t epochDay) const {
+[[gnu::always_inline]] inline GregorianCalendar::CivilDay GregorianCalendar::civilDay(std::int64_t epochDay) const {
   CivilDay c{};
   // Day counts of the supported range stay below 2^27, so 32 bits suffice
   // from here on.
@@ -94,36 +98,34 @@ GregorianCalendar::CivilDay GregorianCalendar::civilDay(std::int64_t epochDay) c
   return c;
 }
 
-void GregorianCalendar::timeToFields(double localMillis, bool quick) {
-  applyCivilDay(civilDay(dayOf(floorMillis(localMillis))), quick);
-}
-
-void GregorianCalendar::applyCivilDay(const CivilDay& c, bool quick) {
-  internalSet(Era, c.rawYear < 1 ? BC : AD);
-  internalSet(Year, c.rawYear < 1 ? 1 - c.rawYear : c.rawYear);
+[[gnu::always_inline]] inline void GregorianCalendar::applyCivilDay(const CivilDay& c) {
+  const bool ad = c.rawYear >= 1;
+  const std::int32_t year = ad ? c.rawYear : 1 - c.rawYear;
+  internalSet(Era, ad ? AD : BC);
+  internalSet(Year, year);
   internalSet(Month, c.month);
   internalSet(Day_of_month, c.dayOfMonth);
   internalSet(Day_of_year, c.dayOfYear0 + 1);
   internalSet(Day_of_week, c.dayOfWeek);
-  if (!quick) computeWeekFields(c);
+  computeWeekFields(c, ad, year);
 }
 
 // Week numbers under the week rule (first day of week, minimal days of the
 // first week): week 1 is the first week with at least the minimal number of
 // days in the period, so days before it belong to the last week of the
 // previous period and the days at the end of a year may belong to week 1 of
-// the next.
-void GregorianCalendar::computeWeekFields(const CivilDay& c) {
+// the next. Everything follows from the day of the year, the day of the
+// month and the weekday; only the first and last days of a year need a
+// year's length.
+[[gnu::always_inline]] inline void GregorianCalendar::computeWeekFields(const CivilDay& c, bool ad, std::int32_t year) {
   const std::int32_t firstDay = getFirstDayOfWeek();
   const std::int32_t minimalDays = getMinimalDaysInFirstWeek();
   const std::int32_t dayOfYear = c.dayOfYear0 + 1;
   const std::int32_t dow = c.dayOfWeek;
-  const std::int32_t year = internalGet(Year);
-  const bool ad = internalGet(Era) == AD;
 
   const std::int32_t relDow = mod7(dow - firstDay);
   const std::int32_t relDowJan1 = mod7(dow - dayOfYear + 1 - firstDay);
-  std::int32_t woy = (dayOfYear - 1 + relDowJan1) / 7;  // dayOfYear >= 1
+  std::int32_t woy = (dayOfYear - 1 + relDowJan1) / 7;
   std::int32_t yearWoy = year;
   if (7 - relDowJan1 >= minimalDays) ++woy;
   // The last days of a year belong to week 1 of the next when their week
@@ -148,9 +150,7 @@ void GregorianCalendar::computeWeekFields(const CivilDay& c) {
   internalSet(Year_woy, yearWoy);
   internalSet(Week_of_month, weekNumber(c.dayOfMonth, dow));
   internalSet(Day_of_week_in_month, (c.dayOfMonth - 1) / 7 + 1);
-  std::int32_t dowLocal = dow - firstDay + 1;
-  if (dowLocal < 1) dowLocal += 7;
-  internalSet(Dow_local, dowLocal);
+  internalSet(Dow_local, relDow + 1);
 }
 
 std::int32_t GregorianCalendar::weekNumber(std::int32_t dayOfPeriod, std::int32_t dayOfWeek) const {
@@ -163,7 +163,8 @@ std::int32_t GregorianCalendar::weekNumber(std::int32_t dayOfPeriod, std::int32_
 // A zone that knows its offsets by instant gives both at once. Otherwise
 // the zone's raw offset gives the local standard time, whose date decides
 // the daylight offset. When daylight time pushes the time of day past
-// midnight (either way) the date is read again.
+// midnight (either way) the date is read again. The fields are written once,
+// at the end.
 void GregorianCalendar::computeFields(EngineStatus& status) {
   if (eng_failure(status)) return;
   const double time = internalGetTime();
@@ -184,15 +185,13 @@ void GregorianCalendar::computeFields(EngineStatus& status) {
   double local = clampLocal(time, rawOffset, time + rawOffset);
   const std::int64_t localMillis = floorMillis(local);
   const std::int64_t day = dayOf(localMillis);
-  applyCivilDay(civilDay(day), false);
+  CivilDay c = civilDay(day);
   auto millisInDay = static_cast<std::int32_t>(localMillis - day * kMillisPerDay);
   // A zone without daylight time has its raw offset all year.
   if (!knownByInstant && zone.useDaylightTime()) {
-    const std::int32_t era = internalGet(Era);
-    const std::int32_t rawYear = era == BC ? 1 - internalGet(Year) : internalGet(Year);
-    dstOffset = zone.getOffset(era, internalGet(Year), internalGet(Month), internalGet(Day_of_month),
-                               internalGet(Day_of_week), millisInDay, monthLength(internalGet(Month), rawYear),
-                               status) -
+    const bool ad = c.rawYear >= 1;
+    dstOffset = zone.getOffset(ad ? AD : BC, ad ? c.rawYear : 1 - c.rawYear, c.month, c.dayOfMonth, c.dayOfWeek,
+                               millisInDay, monthLength(c.month, c.rawYear), status) -
                 rawOffset;
     if (eng_failure(status)) return;
   }
@@ -201,18 +200,21 @@ void GregorianCalendar::computeFields(EngineStatus& status) {
   if (millisInDay >= kMillisPerDay || millisInDay < 0) {
     millisInDay = static_cast<std::int32_t>(floorMod(millisInDay, kMillisPerDay));
     local = clampLocal(time, dstOffset, local + dstOffset);
-    timeToFields(local, false);
+    c = civilDay(dayOf(floorMillis(local)));
   }
+  applyCivilDay(c);
 
-  internalSet(Millisecond, millisInDay % 1000);
-  millisInDay /= 1000;
-  internalSet(Second, millisInDay % 60);
-  millisInDay /= 60;
-  internalSet(Minute, millisInDay % 60);
-  millisInDay /= 60;
-  internalSet(Hour_of_day, millisInDay);
-  internalSet(Am_pm, millisInDay / 12);
-  internalSet(Hour, millisInDay % 12);
+  // 0 <= millisInDay < one day.
+  const auto millis = static_cast<std::uint32_t>(millisInDay);
+  const std::uint32_t seconds = millis / 1000;
+  const std::uint32_t minutes = seconds / 60;
+  const std::uint32_t hours = minutes / 60;
+  internalSet(Millisecond, static_cast<std::int32_t>(millis % 1000));
+  internalSet(Second, static_cast<std::int32_t>(seconds % 60));
+  internalSet(Minute, static_cast<std::int32_t>(minutes % 60));
+  internalSet(Hour_of_day, static_cast<std::int32_t>(hours));
+  internalSet(Am_pm, hours >= 12 ? 1 : 0);
+  internalSet(Hour, static_cast<std::int32_t>(hours >= 12 ? hours - 12 : hours));
   internalSet(Zone_offset, rawOffset);
   internalSet(Dst_offset, dstOffset);
 

@@ -80,8 +80,22 @@ struct ZoneHistory {
   // Daylight time anywhere at or after an instant.
   bool daylightFrom(std::int64_t utcMillis) const;
 
+  // Builds the look-up table of the transitions; call once they are all
+  // in place. Without it the look-ups search the whole list.
+  void indexTransitions();
+  // The number of transitions at or before a time.
+  std::size_t transitionsUpTo(std::int64_t millis) const;
+
  private:
   ZoneOffsets ruleAt(bool daylight) const { return daylight ? ruleDst : ruleStd; }
+
+  // The span of the transitions cut into buckets of 2^bucketShift ms from
+  // the first transition on; bucketStart[b] is the number of transitions
+  // before bucket b (one more entry closes the last bucket). Most buckets
+  // hold at most one transition, so that a look-up reads one entry and
+  // compares once.
+  std::vector<std::uint32_t> bucketStart;
+  int bucketShift = 0;
 };
 
 }  // namespace eng_tzdb
