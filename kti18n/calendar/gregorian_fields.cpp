@@ -177,13 +177,10 @@ void GregorianCalendar::computeFields(EngineStatus& status) {
   std::int32_t dstOffset = 0;
   const bool knownByInstant = zone.getOffsetsAtInstant(time, rawOffset, dstOffset);
   if (!knownByInstant) rawOffset = zone.getRawOffset();
-  const auto clampLocal = [](double instant, double offset, double local) {
-    if (instant > 0 && offset > 0 && local < 0) return LATEST_SUPPORTED_MILLIS;
-    if (instant < 0 && offset < 0 && local > 0) return EARLIEST_SUPPORTED_MILLIS;
-    return local;
-  };
-  double local = clampLocal(time, rawOffset, time + rawOffset);
-  const std::int64_t localMillis = floorMillis(local);
+  // Local times are whole milliseconds within 2^53 of 1970 (the supported
+  // range plus an offset), exact in 64 bits: no sum can overflow into the
+  // opposite sign, which would call for clamping.
+  const std::int64_t localMillis = floorMillis(time) + rawOffset;
   const std::int64_t day = dayOf(localMillis);
   CivilDay c = civilDay(day);
   auto millisInDay = static_cast<std::int32_t>(localMillis - day * kMillisPerDay);
@@ -199,8 +196,7 @@ void GregorianCalendar::computeFields(EngineStatus& status) {
   millisInDay += dstOffset;
   if (millisInDay >= kMillisPerDay || millisInDay < 0) {
     millisInDay = static_cast<std::int32_t>(floorMod(millisInDay, kMillisPerDay));
-    local = clampLocal(time, dstOffset, local + dstOffset);
-    c = civilDay(dayOf(floorMillis(local)));
+    c = civilDay(dayOf(localMillis + dstOffset));
   }
   applyCivilDay(c);
 
