@@ -6,6 +6,8 @@
 #include "kti18n/calendar/civil.h"
 #include "kti18n/calendar/gregorian_calendar.h"
 #include "kti18n/calendar/time_zone.h"
+#include "kti18n/calendar/historical_time_zone.h"
+#include "kti18n/calendar/simple_time_zone.h"
 
 using eng_civil::dayOfWeekOfJulianDay;
 using eng_civil::floorDiv;
@@ -24,8 +26,20 @@ constexpr std::int32_t kJan1Year1JulianDay = eng_civil::kGregorianJan1Year1Julia
 constexpr std::int32_t kAllInternallySet[Calendar::FIELD_COUNT] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
                                                                   1, 1, 1, 1, 1, 1, 1, 1, 1};
 
-// x mod 7 for x > -7000, without a signed division.
-constexpr std::int32_t mod7(std::int32_t x) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(x + 7000) % 7u); }
+// x mod 7 for -7000 < x < 6000, the range of the week arithmetic (days of a
+// year or month, weekdays, and in a cutover year a shift of the year's
+// start). Moved to 0 < u < 13000, u / 7 is u 9363 / 2^16 exactly (9363 / 2^16
+// exceeds 1/7 by less than 1 / (7 13107)), one multiplication and a shift.
+constexpr std::int32_t mod7(std::int32_t x) {
+  const auto u = static_cast<std::uint32_t>(x + 7000);
+  return static_cast<std::int32_t>(u - 7 * ((u * 9363) >> 16));
+}
+constexpr bool mod7HoldsOverItsRange() {
+  for (std::int32_t x = -6999; x < 6000; ++x)
+    if (mod7(x) != ((x % 7) + 7) % 7) return false;
+  return true;
+}
+static_assert(mod7HoldsOverItsRange());
 
 // Day of week (1 = Sunday) of a day counted from 1970-01-01, a Thursday;
 // whole weeks ahead make the division one of non-negative numbers.
@@ -50,6 +64,36 @@ std::int64_t dayOf(std::int64_t localMillis) {
                                    static_cast<std::uint64_t>(kMillisPerDay)) -
          kDayBias;
 }
+// What a zone tells of an instant: both offsets, or (byLocalDate) only the
+// raw offset, the daylight offset then depending on the local date.
+struct ZoneAnswer {
+  std::int32_t rawOffset = 0;
+  std::int32_t dstOffset = 0;
+  bool byLocalDate = false;
+};
+
+// The engine's own two kinds of zone are asked directly, which saves the
+// virtual calls that cost as much as the rest of the conversion; any other
+// zone is asked through its virtual operations. (Subclasses that keep
+// their base's class ID are the base's kind, as in their comparisons.)
+ZoneAnswer offsetsAtInstant(const TimeZone& zone, double instant) {
+  ZoneAnswer answer;
+  const TimeZone::ClassID kind = zone.getDynamicClassId();
+  if (kind == SimpleTimeZone::getStaticClassId()) {
+    const auto& simple = static_cast<const SimpleTimeZone&>(zone);
+    answer.rawOffset = simple.SimpleTimeZone::getRawOffset();
+    answer.byLocalDate = simple.SimpleTimeZone::useDaylightTime();
+  } else if (kind == HistoricalTimeZone::getStaticClassId()) {
+    static_cast<const HistoricalTimeZone&>(zone).HistoricalTimeZone::getOffsetsAtInstant(
+        instant, answer.rawOffset, answer.dstOffset);
+  } else if (!zone.getOffsetsAtInstant(instant, answer.rawOffset, answer.dstOffset)) {
+    answer.rawOffset = zone.getRawOffset();
+    answer.dstOffset = 0;
+    answer.byLocalDate = zone.useDaylightTime();
+  }
+  return answer;
+}
+
 // Local times reach beyond the supported range of instants by at most the
 // zone offsets; this keeps day counts well inside 32 bits.
 constexpr double kLocalLimit = Calendar::LATEST_SUPPORTED_MILLIS + 2.0 * kDayMillis;
@@ -123,7 +167,7 @@ constexpr double kLocalLimit = Calendar::LATEST_SUPPORTED_MILLIS + 2.0 * kDayMil
   const std::int32_t dayOfYear = c.dayOfYear0 + 1;
   const std::int32_t dow = c.dayOfWeek;
 
-  const std::int32_t relDow = mod7(dow - firstDay);
+  const std::int32_t relDow = dow >= firstDay ? dow - firstDay : dow - firstDay + 7;
   const std::int32_t relDowJan1 = mod7(dow - dayOfYear + 1 - firstDay);
   std::int32_t woy = (dayOfYear - 1 + relDowJan1) / 7;
   std::int32_t yearWoy = year;
@@ -149,7 +193,7 @@ constexpr double kLocalLimit = Calendar::LATEST_SUPPORTED_MILLIS + 2.0 * kDayMil
   internalSet(Week_of_year, woy);
   internalSet(Year_woy, yearWoy);
   internalSet(Week_of_month, weekNumber(c.dayOfMonth, dow));
-  internalSet(Day_of_week_in_month, (c.dayOfMonth - 1) / 7 + 1);
+  internalSet(Day_of_week_in_month, static_cast<std::int32_t>(static_cast<std::uint32_t>(c.dayOfMonth - 1) / 7) + 1);
   internalSet(Dow_local, relDow + 1);
 }
 
@@ -160,9 +204,9 @@ std::int32_t GregorianCalendar::weekNumber(std::int32_t dayOfPeriod, std::int32_
   return week;
 }
 
-// A zone that knows its offsets by instant gives both at once. Otherwise
-// the zone's raw offset gives the local standard time, whose date decides
-// the daylight offset. When daylight time pushes the time of day past
+// A zone that knows its offsets by instant gives both at once, and so does
+// a zone without daylight time. Otherwise the zone's raw offset gives the
+// local standard time, whose date decides the daylight offset. When daylight time pushes the time of day past
 // midnight (either way) the date is read again. The fields are written once,
 // at the end.
 void GregorianCalendar::computeFields(EngineStatus& status) {
@@ -172,11 +216,9 @@ void GregorianCalendar::computeFields(EngineStatus& status) {
     status = ENG_ILLEGAL_ARGUMENT;
     return;
   }
-  const TimeZone& zone = getTimeZone();
-  std::int32_t rawOffset = 0;
-  std::int32_t dstOffset = 0;
-  const bool knownByInstant = zone.getOffsetsAtInstant(time, rawOffset, dstOffset);
-  if (!knownByInstant) rawOffset = zone.getRawOffset();
+  const ZoneAnswer offsets = offsetsAtInstant(getTimeZone(), time);
+  const std::int32_t rawOffset = offsets.rawOffset;
+  std::int32_t dstOffset = offsets.dstOffset;
   // Local times are whole milliseconds within 2^53 of 1970 (the supported
   // range plus an offset), exact in 64 bits: no sum can overflow into the
   // opposite sign, which would call for clamping.
@@ -184,11 +226,10 @@ void GregorianCalendar::computeFields(EngineStatus& status) {
   const std::int64_t day = dayOf(localMillis);
   CivilDay c = civilDay(day);
   auto millisInDay = static_cast<std::int32_t>(localMillis - day * kMillisPerDay);
-  // A zone without daylight time has its raw offset all year.
-  if (!knownByInstant && zone.useDaylightTime()) {
+  if (offsets.byLocalDate) {
     const bool ad = c.rawYear >= 1;
-    dstOffset = zone.getOffset(ad ? AD : BC, ad ? c.rawYear : 1 - c.rawYear, c.month, c.dayOfMonth, c.dayOfWeek,
-                               millisInDay, monthLength(c.month, c.rawYear), status) -
+    dstOffset = getTimeZone().getOffset(ad ? AD : BC, ad ? c.rawYear : 1 - c.rawYear, c.month, c.dayOfMonth,
+                                        c.dayOfWeek, millisInDay, monthLength(c.month, c.rawYear), status) -
                 rawOffset;
     if (eng_failure(status)) return;
   }
