@@ -84,8 +84,10 @@ ZoneAnswer offsetsAtInstant(const TimeZone& zone, double instant) {
     answer.rawOffset = simple.SimpleTimeZone::getRawOffset();
     answer.byLocalDate = simple.SimpleTimeZone::useDaylightTime();
   } else if (kind == HistoricalTimeZone::getStaticClassId()) {
-    static_cast<const HistoricalTimeZone&>(zone).HistoricalTimeZone::getOffsetsAtInstant(
-        instant, answer.rawOffset, answer.dstOffset);
+    // The instant lies within the supported range.
+    const eng_tzdb::ZoneOffsets o = static_cast<const HistoricalTimeZone&>(zone).history().atInstant(floorMillis(instant));
+    answer.rawOffset = o.raw;
+    answer.dstOffset = o.dst;
   } else if (!zone.getOffsetsAtInstant(instant, answer.rawOffset, answer.dstOffset)) {
     answer.rawOffset = zone.getRawOffset();
     answer.dstOffset = 0;

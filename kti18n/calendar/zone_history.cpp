@@ -68,20 +68,6 @@ bool between(std::int64_t t, std::int64_t start, std::int64_t end) {
   return start < end ? (start <= t && t < end) : !(end <= t && t < start);
 }
 
-// The number of transitions at or before a time among [first, last). The
-// halving search runs without branches on the data, which the random
-// instants of a report would mispredict at every step.
-std::size_t searchUpTo(const std::int64_t* first, const std::int64_t* last, std::int64_t t) {
-  if (first == last) return 0;
-  const std::int64_t* base = first;
-  for (auto n = static_cast<std::size_t>(last - first); n > 1;) {
-    const std::size_t half = n / 2;
-    base = base[half] <= t ? base + half : base;
-    n -= half;
-  }
-  return static_cast<std::size_t>(base - first) + (*base <= t ? 1 : 0);
-}
-
 // Buckets of 2^32 ms (about 50 days) hold at most one transition of a
 // zone that changes its clocks twice a year; wider ones keep the table of
 // a zone whose transitions span an absurd range small.
@@ -133,25 +119,17 @@ void ZoneHistory::indexTransitions() {
   }
 }
 
-std::size_t ZoneHistory::transitionsUpTo(std::int64_t t) const {
-  const std::size_t n = transitions.size();
-  if (n == 0 || t < transitions.front()) return 0;
-  if (t >= transitions.back()) return n;
-  if (bucketStart.empty()) return searchUpTo(transitions.data(), transitions.data() + n, t);
-  const auto b = static_cast<std::size_t>(static_cast<std::uint64_t>(t - transitions.front()) >> bucketShift);
-  const std::size_t from = bucketStart[b], to = bucketStart[b + 1];
-  // t lies before the first transition of the next bucket, so only those
-  // of its own bucket can have passed. t < the last transition keeps
-  // `from` inside the list.
-  if (to - from <= 1) return from + (transitions[from] <= t ? 1 : 0);
-  return from + searchUpTo(transitions.data() + from, transitions.data() + to, t);
-}
-
-ZoneOffsets ZoneHistory::atInstant(std::int64_t utcMillis) const {
-  const std::size_t count = transitionsUpTo(utcMillis);
-  if (count == transitions.size() && rule) return ruleAt(rule->inDaylightAt(utcMillis));
-  if (count == 0) return initial;
-  return after[count - 1];
+// The halving search runs without branches on the data, which the random
+// instants of a report would mispredict at every step.
+std::size_t ZoneHistory::searchUpTo(std::size_t from, std::size_t to, std::int64_t t) const {
+  if (from == to) return from;
+  const std::int64_t* base = transitions.data() + from;
+  for (std::size_t n = to - from; n > 1;) {
+    const std::size_t half = n / 2;
+    base = base[half] <= t ? base + half : base;
+    n -= half;
+  }
+  return static_cast<std::size_t>(base - transitions.data()) + (*base <= t ? 1 : 0);
 }
 
 ZoneOffsets ZoneHistory::atLocal(std::int64_t localMillis) const {

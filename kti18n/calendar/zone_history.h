@@ -63,9 +63,14 @@ struct ZoneHistory {
   std::vector<std::string> names;
   std::int32_t minTotal = 0;  // the least total offset of any period, ms
 
-  // The offsets in force at an instant. No allocation: a binary search over
-  // the transitions, or the yearly rule past the last.
-  ZoneOffsets atInstant(std::int64_t utcMillis) const;
+  // The offsets in force at an instant. No allocation: a look-up among the
+  // transitions, or the yearly rule past the last. Inline: the calendar asks
+  // it for every conversion.
+  ZoneOffsets atInstant(std::int64_t utcMillis) const {
+    const std::size_t count = transitionsUpTo(utcMillis);
+    if (count == transitions.size() && rule) return ruleAtInstant(utcMillis);
+    return count == 0 ? initial : after[count - 1];
+  }
   // The offsets of a local wall-clock time. A transition takes effect at the
   // earlier of its two wall-clock readings, so a local time that a
   // transition skips (a gap) or repeats (an overlap) gets the offsets in
@@ -84,10 +89,25 @@ struct ZoneHistory {
   // in place. Without it the look-ups search the whole list.
   void indexTransitions();
   // The number of transitions at or before a time.
-  std::size_t transitionsUpTo(std::int64_t millis) const;
+  std::size_t transitionsUpTo(std::int64_t t) const {
+    const std::size_t n = transitions.size();
+    if (n == 0 || t < transitions.front()) return 0;
+    if (t >= transitions.back()) return n;
+    if (bucketStart.empty()) return searchUpTo(0, n, t);
+    const auto b = static_cast<std::size_t>(static_cast<std::uint64_t>(t - transitions.front()) >> bucketShift);
+    const std::size_t from = bucketStart[b], to = bucketStart[b + 1];
+    // t lies before the first transition of the next bucket, so only those
+    // of its own bucket can have passed. t < the last transition keeps
+    // `from` inside the list.
+    if (to - from <= 1) return from + (transitions[from] <= t ? 1 : 0);
+    return searchUpTo(from, to, t);
+  }
 
  private:
   ZoneOffsets ruleAt(bool daylight) const { return daylight ? ruleDst : ruleStd; }
+  ZoneOffsets ruleAtInstant(std::int64_t utcMillis) const { return ruleAt(rule->inDaylightAt(utcMillis)); }
+  // from + the number of transitions at or before t among [from, to).
+  std::size_t searchUpTo(std::size_t from, std::size_t to, std::int64_t t) const;
 
   // The span of the transitions cut into buckets of 2^bucketShift ms from
   // the first transition on; bucketStart[b] is the number of transitions
