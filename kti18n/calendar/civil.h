@@ -111,16 +111,22 @@ constexpr GregorianDate gregorianDateOfDay(std::int32_t day) {
   const std::uint32_t dayOfMarchYear = static_cast<std::uint32_t>(p2) / 2939745 / 4;
   const std::uint32_t n3 = 2141 * dayOfMarchYear + 197913;
   const std::uint32_t marchMonth = n3 >> 16;  // 3 = March .. 14 = February
-  const bool janFeb = dayOfMarchYear >= 306;
-  const std::uint32_t shiftedYear = 100 * century + yearOfCentury + (janFeb ? 1 : 0);
+  // Without branches: for random dates, whether the year is leap or the
+  // day in January or February could not be predicted.
+  const std::uint32_t janFeb = dayOfMarchYear >= 306 ? 1 : 0;
+  const std::uint32_t shiftedYear = 100 * century + yearOfCentury + janFeb;
   // Divisible by 4 and, among centuries (multiples of 25 then), by 16.
-  const bool leap = (shiftedYear & 3) == 0 && (shiftedYear % 25 != 0 || (shiftedYear & 15) == 0);
+  const std::uint32_t leap = static_cast<std::uint32_t>((shiftedYear & 3) == 0) &
+                             (static_cast<std::uint32_t>(shiftedYear % 25 != 0) |
+                              static_cast<std::uint32_t>((shiftedYear & 15) == 0));
   GregorianDate date{};
   date.year = static_cast<std::int32_t>(shiftedYear) - static_cast<std::int32_t>(400 * kGregorianShiftCycles);
-  date.month = static_cast<std::int32_t>(janFeb ? marchMonth - 13 : marchMonth - 1);
+  date.month = static_cast<std::int32_t>(marchMonth - 1 - 12 * janFeb);
   date.dayOfMonth = static_cast<std::int32_t>((n3 & 0xFFFF) / 2141) + 1;
-  date.dayOfYear0 = static_cast<std::int32_t>(janFeb ? dayOfMarchYear - 306 : dayOfMarchYear + 59 + (leap ? 1 : 0));
-  date.leap = leap;
+  // From 1 March, day 0 is 1 January's day 59 (60 in a leap year); 1 January
+  // is day 306.
+  date.dayOfYear0 = static_cast<std::int32_t>(dayOfMarchYear + 59 + leap - janFeb * (365 + leap));
+  date.leap = leap != 0;
   return date;
 }
 

@@ -169,7 +169,8 @@ constexpr double kLocalLimit = Calendar::LATEST_SUPPORTED_MILLIS + 2.0 * kDayMil
   const std::int32_t dayOfYear = c.dayOfYear0 + 1;
   const std::int32_t dow = c.dayOfWeek;
 
-  const std::int32_t relDow = dow >= firstDay ? dow - firstDay : dow - firstDay + 7;
+  const std::int32_t relDowOrNegative = dow - firstDay;  // -6..6
+  const std::int32_t relDow = relDowOrNegative + (7 & (relDowOrNegative >> 31));  // no branch to mispredict
   const std::int32_t relDowJan1 = mod7(dow - dayOfYear + 1 - firstDay);
   std::int32_t woy = (dayOfYear - 1 + relDowJan1) / 7;
   std::int32_t yearWoy = year;
@@ -243,17 +244,17 @@ void GregorianCalendar::computeFields(EngineStatus& status) {
   }
   applyCivilDay(c);
 
-  // 0 <= millisInDay < one day.
+  // 0 <= millisInDay < one day. Each unit straight from the milliseconds,
+  // so that the divisions do not wait for one another.
   const auto millis = static_cast<std::uint32_t>(millisInDay);
-  const std::uint32_t seconds = millis / 1000;
-  const std::uint32_t minutes = seconds / 60;
-  const std::uint32_t hours = minutes / 60;
+  const std::uint32_t hours = millis / eng_civil::kMillisPerHour;
   internalSet(Millisecond, static_cast<std::int32_t>(millis % 1000));
-  internalSet(Second, static_cast<std::int32_t>(seconds % 60));
-  internalSet(Minute, static_cast<std::int32_t>(minutes % 60));
+  internalSet(Second, static_cast<std::int32_t>(millis / 1000 % 60));
+  internalSet(Minute, static_cast<std::int32_t>(millis / eng_civil::kMillisPerMinute % 60));
   internalSet(Hour_of_day, static_cast<std::int32_t>(hours));
-  internalSet(Am_pm, hours >= 12 ? 1 : 0);
-  internalSet(Hour, static_cast<std::int32_t>(hours >= 12 ? hours - 12 : hours));
+  const std::uint32_t pm = hours >= 12 ? 1 : 0;
+  internalSet(Am_pm, static_cast<std::int32_t>(pm));
+  internalSet(Hour, static_cast<std::int32_t>(hours - 12 * pm));
   internalSet(Zone_offset, rawOffset);
   internalSet(Dst_offset, dstOffset);
 
