@@ -76,9 +76,8 @@ struct ZoneAnswer {
 // virtual calls that cost as much as the rest of the conversion; any other
 // zone is asked through its virtual operations. (Subclasses that keep
 // their base's class ID are the base's kind, as in their comparisons.)
-ZoneAnswer offsetsAtInstant(const TimeZone& zone, double instant) {
+ZoneAnswer offsetsAtInstant(const TimeZone& zone, TimeZone::ClassID kind, double instant) {
   ZoneAnswer answer;
-  const TimeZone::ClassID kind = zone.getDynamicClassId();
   if (kind == SimpleTimeZone::getStaticClassId()) {
     const auto& simple = static_cast<const SimpleTimeZone&>(zone);
     answer.rawOffset = simple.SimpleTimeZone::getRawOffset();
@@ -219,7 +218,7 @@ void GregorianCalendar::computeFields(EngineStatus& status) {
     status = ENG_ILLEGAL_ARGUMENT;
     return;
   }
-  const ZoneAnswer offsets = offsetsAtInstant(getTimeZone(), time);
+  const ZoneAnswer offsets = offsetsAtInstant(getTimeZone(), zoneKind(), time);
   const std::int32_t rawOffset = offsets.rawOffset;
   std::int32_t dstOffset = offsets.dstOffset;
   // Local times are whole milliseconds within 2^53 of 1970 (the supported
