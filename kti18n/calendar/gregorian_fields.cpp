@@ -1,5 +1,6 @@
 // Conversion between instants and fields in the hybrid calendar.
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 
@@ -446,19 +447,33 @@ bool GregorianCalendar::boundsCheck(std::int32_t value, EDateFields field) const
   return value >= kMinValues[field] && value <= kMaxValues[field];
 }
 
+namespace {
+
+// The least stamp of a field whose value is checked against the tables.
+// Day_of_month and Day_of_year are checked against the actual month and
+// year instead. The offsets a zone gave are facts of its history, which may
+// lie outside the tables (double summer time, daylight time below standard
+// time, old local mean times); only a caller's own are checked.
+constexpr std::int32_t kNever = INT32_MAX;
+constexpr std::int32_t kLeastCheckedStamp[Calendar::FIELD_COUNT] = {
+    1, 1, 1, 1, 1, kNever, kNever, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 1, 1};
+static_assert(kLeastCheckedStamp[Calendar::Day_of_month] == kNever &&
+              kLeastCheckedStamp[Calendar::Day_of_year] == kNever &&
+              kLeastCheckedStamp[Calendar::Zone_offset] == 2 && kLeastCheckedStamp[Calendar::Dst_offset] == 2 &&
+              kLeastCheckedStamp[Calendar::Dow_local] == 1);
+
+}  // namespace
+
 // A non-lenient calendar takes only values inside each field's range; the
 // day of the month and of the year are checked against the actual month
-// and year.
+// and year. The fields are checked all at once, without a branch each.
 bool GregorianCalendar::validateFields() const {
+  bool outOfRange = false;
   for (int f = 0; f < FIELD_COUNT; ++f) {
-    const auto field = static_cast<EDateFields>(f);
-    if (field == Day_of_month || field == Day_of_year || !isSet(field)) continue;
-    // The offsets a zone gave are facts of its history, which may lie
-    // outside the tables (double summer time, daylight time below standard
-    // time, old local mean times); only a caller's own are checked.
-    if ((field == Zone_offset || field == Dst_offset) && stampOf(field) < kMinimumUserStamp) continue;
-    if (!boundsCheck(internalGet(field), field)) return false;
+    const bool checked = fStamp[f] >= kLeastCheckedStamp[f];
+    outOfRange |= checked & ((fFields[f] < kMinValues[f]) | (fFields[f] > kMaxValues[f]));
   }
+  if (outOfRange) return false;
   if (isSet(Day_of_month)) {
     const std::int32_t day = internalGet(Day_of_month);
     if (day < 1 || day > monthLength(internalGet(Month))) return false;
