@@ -85,7 +85,8 @@ ZoneAnswer offsetsAtInstant(const TimeZone& zone, TimeZone::ClassID kind, double
     answer.byLocalDate = simple.SimpleTimeZone::useDaylightTime();
   } else if (kind == HistoricalTimeZone::getStaticClassId()) {
     // The instant lies within the supported range.
-    const eng_tzdb::ZoneOffsets o = static_cast<const HistoricalTimeZone&>(zone).history().atInstant(floorMillis(instant));
+    const auto& history = static_cast<const HistoricalTimeZone&>(zone).history();
+    const eng_tzdb::ZoneOffsets o = history.atInstant(floorMillis(instant));
     answer.rawOffset = o.raw;
     answer.dstOffset = o.dst;
   } else if (!zone.getOffsetsAtInstant(instant, answer.rawOffset, answer.dstOffset)) {

@@ -16,6 +16,7 @@ using eng_tzdb::ZoneOffsets;
 
 constexpr std::int64_t kBucket = std::int64_t{1} << 32;  // the narrowest bucket, ms
 constexpr std::int64_t kLimit = 4503599627370495;
+constexpr std::int64_t kHour = 3600000;
 
 // A history of the given transitions, alternating standard and daylight
 // time of an hour east of UTC.
@@ -42,7 +43,8 @@ std::size_t walkUpTo(const std::vector<std::int64_t>& transitions, std::int64_t 
 void expectAgreesWithWalk(const ZoneHistory& h) {
   std::vector<std::int64_t> probes;
   for (std::int64_t t : h.transitions)
-    for (const std::int64_t d : {-kBucket, std::int64_t{-3600001}, std::int64_t{-1}, std::int64_t{0}, std::int64_t{1}, std::int64_t{3599999}, kBucket}) probes.push_back(t + d);
+    for (const std::int64_t d : {-kBucket, -kHour - 1, std::int64_t{-1}, std::int64_t{0}, std::int64_t{1}, kHour - 1, kBucket})
+      probes.push_back(t + d);
   std::mt19937_64 random(11);
   const std::int64_t low = h.transitions.front() - 2 * kBucket, high = h.transitions.back() + 2 * kBucket;
   std::uniform_int_distribution<std::int64_t> around(low, high), anywhere(-kLimit, kLimit);
