@@ -102,20 +102,21 @@ bool YearlyRule::inDaylightAtLocal(std::int64_t localMillis) const {
 }
 
 void ZoneHistory::indexTransitions() {
-  bucketStart.clear();
+  buckets.clear();
   if (transitions.empty()) return;
   const std::int64_t first = transitions.front();
   const auto span = static_cast<std::uint64_t>(transitions.back() - first);
   bucketShift = kNarrowestBucketShift;
   while ((span >> bucketShift) >= kMostBuckets) ++bucketShift;
-  const std::size_t buckets = static_cast<std::size_t>(span >> bucketShift) + 1;
-  bucketStart.resize(buckets + 1);
+  buckets.resize(static_cast<std::size_t>(span >> bucketShift) + 1, Bucket{INT64_MAX, 0, 0});
   std::size_t next = 0;
-  for (std::size_t b = 0; b <= buckets; ++b) {
-    while (next < transitions.size() &&
-           static_cast<std::uint64_t>(transitions[next] - first) >> bucketShift < b)
+  for (std::size_t b = 0; b < buckets.size(); ++b) {
+    buckets[b].before = static_cast<std::uint32_t>(next);
+    if (next < transitions.size()) buckets[b].first = transitions[next];
+    while (next < transitions.size() && static_cast<std::uint64_t>(transitions[next] - first) >> bucketShift == b)
       ++next;
-    bucketStart[b] = static_cast<std::uint32_t>(next);
+    buckets[b].count = static_cast<std::uint32_t>(next - buckets[b].before);
+    if (buckets[b].count == 0) buckets[b].first = INT64_MAX;
   }
 }
 

@@ -93,14 +93,13 @@ struct ZoneHistory {
     const std::size_t n = transitions.size();
     if (n == 0 || t < transitions.front()) return 0;
     if (t >= transitions.back()) return n;
-    if (bucketStart.empty()) return searchUpTo(0, n, t);
-    const auto b = static_cast<std::size_t>(static_cast<std::uint64_t>(t - transitions.front()) >> bucketShift);
-    const std::size_t from = bucketStart[b], to = bucketStart[b + 1];
-    // t lies before the first transition of the next bucket, so only those
-    // of its own bucket can have passed. t < the last transition keeps
-    // `from` inside the list.
-    if (to - from <= 1) return from + (transitions[from] <= t ? 1 : 0);
-    return searchUpTo(from, to, t);
+    if (buckets.empty()) return searchUpTo(0, n, t);
+    const Bucket& bucket =
+        buckets[static_cast<std::size_t>(static_cast<std::uint64_t>(t - transitions.front()) >> bucketShift)];
+    // Only the transitions of t's own bucket can be in question: those of
+    // earlier buckets have passed, those of later ones have not.
+    if (bucket.count <= 1) return bucket.before + (t >= bucket.first ? 1 : 0);
+    return searchUpTo(bucket.before, bucket.before + bucket.count, t);
   }
 
  private:
@@ -110,11 +109,14 @@ struct ZoneHistory {
   std::size_t searchUpTo(std::size_t from, std::size_t to, std::int64_t t) const;
 
   // The span of the transitions cut into buckets of 2^bucketShift ms from
-  // the first transition on; bucketStart[b] is the number of transitions
-  // before bucket b (one more entry closes the last bucket). Most buckets
-  // hold at most one transition, so that a look-up reads one entry and
-  // compares once.
-  std::vector<std::uint32_t> bucketStart;
+  // the first transition on. Most buckets hold at most one transition, and
+  // keep its instant, so that a look-up reads one entry and compares once.
+  struct Bucket {
+    std::int64_t first;   // the bucket's first transition; INT64_MAX when it has none
+    std::uint32_t before;  // transitions before the bucket
+    std::uint32_t count;   // transitions in the bucket
+  };
+  std::vector<Bucket> buckets;
   int bucketShift = 0;
 };
 
