@@ -91,7 +91,6 @@ class GregorianCalendar : public Calendar {
   std::int32_t weekNumber(std::int32_t dayOfPeriod, std::int32_t dayOfWeek) const;
   double computeJulianDay(bool isGregorian, std::int64_t year) const;
   bool validateFields() const;
-  bool boundsCheck(std::int32_t value, EDateFields field) const;
 
   // Lengths by the era-adjusted Year field (months) or a given astronomical
   // year; yearLength counts the days the year really has on the timeline,

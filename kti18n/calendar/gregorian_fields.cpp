@@ -6,9 +6,9 @@
 
 #include "kti18n/calendar/civil.h"
 #include "kti18n/calendar/gregorian_calendar.h"
-#include "kti18n/calendar/time_zone.h"
 #include "kti18n/calendar/historical_time_zone.h"
 #include "kti18n/calendar/simple_time_zone.h"
+#include "kti18n/calendar/time_zone.h"
 
 using eng_civil::dayOfWeekOfJulianDay;
 using eng_civil::floorDiv;
@@ -65,6 +65,7 @@ std::int64_t dayOf(std::int64_t localMillis) {
                                    static_cast<std::uint64_t>(kMillisPerDay)) -
          kDayBias;
 }
+
 // What a zone tells of an instant: both offsets, or (byLocalDate) only the
 // raw offset, the daylight offset then depending on the local date.
 struct ZoneAnswer {
@@ -210,9 +211,9 @@ std::int32_t GregorianCalendar::weekNumber(std::int32_t dayOfPeriod, std::int32_
 
 // A zone that knows its offsets by instant gives both at once, and so does
 // a zone without daylight time. Otherwise the zone's raw offset gives the
-// local standard time, whose date decides the daylight offset. When daylight time pushes the time of day past
-// midnight (either way) the date is read again. The fields are written once,
-// at the end.
+// local standard time, whose date decides the daylight offset. When
+// daylight time pushes the time of day past midnight (either way) the date
+// is read again. The fields are written once, at the end.
 void GregorianCalendar::computeFields(EngineStatus& status) {
   if (eng_failure(status)) return;
   const double time = internalGetTime();
@@ -441,13 +442,6 @@ double GregorianCalendar::computeJulianDay(bool isGregorian, std::int64_t year) 
   return static_cast<double>(dayBeforeYear + 1);
 }
 
-// The limits are this class's own tables (what getMinimum and getMaximum
-// return), read directly: validation runs on every change of a strict
-// calendar.
-bool GregorianCalendar::boundsCheck(std::int32_t value, EDateFields field) const {
-  return value >= kMinValues[field] && value <= kMaxValues[field];
-}
-
 namespace {
 
 // The least stamp of a field whose value is checked against the tables.
@@ -467,7 +461,10 @@ static_assert(kLeastCheckedStamp[Calendar::Day_of_month] == kNever &&
 
 // A non-lenient calendar takes only values inside each field's range; the
 // day of the month and of the year are checked against the actual month
-// and year. The fields are checked all at once, without a branch each.
+// and year. The limits are this class's own tables (what getMinimum and
+// getMaximum return), read directly, and all fields are checked at once,
+// without a branch each: validation runs on every change of a strict
+// calendar.
 bool GregorianCalendar::validateFields() const {
   bool outOfRange = false;
   for (int f = 0; f < FIELD_COUNT; ++f) {
