@@ -226,8 +226,10 @@ void GregorianCalendar::computeFields(EngineStatus& status) {
   std::int32_t dstOffset = offsets.dstOffset;
   // Local times are whole milliseconds within 2^53 of 1970 (the supported
   // range plus an offset), exact in 64 bits: no sum can overflow into the
-  // opposite sign, which would call for clamping.
-  const std::int64_t localMillis = floorMillis(time) + rawOffset;
+  // opposite sign, which would call for clamping. Offsets known by instant
+  // are applied at once; by the rules, the date in standard time tells the
+  // daylight offset, which may then move the time past midnight.
+  const std::int64_t localMillis = floorMillis(time) + rawOffset + dstOffset;
   const std::int64_t day = dayOf(localMillis);
   CivilDay c = civilDay(day);
   auto millisInDay = static_cast<std::int32_t>(localMillis - day * kMillisPerDay);
@@ -237,12 +239,11 @@ void GregorianCalendar::computeFields(EngineStatus& status) {
                                         c.dayOfWeek, millisInDay, monthLength(c.month, c.rawYear), status) -
                 rawOffset;
     if (eng_failure(status)) return;
-  }
-
-  millisInDay += dstOffset;
-  if (millisInDay >= kMillisPerDay || millisInDay < 0) {
-    millisInDay = static_cast<std::int32_t>(floorMod(millisInDay, kMillisPerDay));
-    c = civilDay(dayOf(localMillis + dstOffset));
+    millisInDay += dstOffset;
+    if (millisInDay >= kMillisPerDay || millisInDay < 0) {
+      millisInDay = static_cast<std::int32_t>(floorMod(millisInDay, kMillisPerDay));
+      c = civilDay(dayOf(localMillis + dstOffset));
+    }
   }
   applyCivilDay(c);
 
