@@ -141,9 +141,22 @@ TEST(IndependentDayCount, RandomInstantsMatchAndRoundTrip) {
   }
 }
 
+// The fields a calendar reads, set on a strict calendar in the same zone,
+// give back its instant.
+::testing::AssertionResult roundTrips(Calendar& read, Calendar& builder) {
+  const int era = field(read, Calendar::Era), year = field(read, Calendar::Year);
+  setDate(builder, era == GregorianCalendar::AD ? year : 1 - year, field(read, Calendar::Month) + 1,
+          field(read, Calendar::Day_of_month), field(read, Calendar::Hour_of_day), field(read, Calendar::Minute),
+          field(read, Calendar::Second), field(read, Calendar::Millisecond));
+  EngineStatus status = ENG_OK;
+  const double back = builder.getTime(status), t = timeOf(read);
+  if (status == ENG_OK && back == t) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "t=" << t << " came back as " << back << " status " << status;
+}
+
 // Random instants over the whole supported range and the years around 1 AD
 // and the cutover, in UTC and the two most distant offsets, then every day
-// around the cutover and around year 0.
+// around the cutover and around year 0; each also back from its fields.
 TEST(IndependentDayCount, EveryFieldOverTheWholeRange) {
   const SimpleTimeZone utc(0, "UTC"_u2), east(50400000, "E"_u2), west(-43200000, "W"_u2);
   std::mt19937_64 random(1582);
@@ -152,16 +165,20 @@ TEST(IndependentDayCount, EveryFieldOverTheWholeRange) {
   std::uniform_int_distribution<std::int64_t> historical(static_cast<std::int64_t>(civilDays(-3000, 1, 1) * kDay),
                                                          static_cast<std::int64_t>(civilDays(3000, 1, 1) * kDay));
   for (const SimpleTimeZone* zone : {&utc, &east, &west}) {
-    auto calendar = calendarIn(*zone);
+    auto calendar = calendarIn(*zone), builder = calendarIn(*zone);
+    builder->setLenient(false);
     const int offset = zone->getRawOffset();
     for (int i = 0; i < 30000; ++i) {
       auto t = static_cast<double>(i % 2 == 0 ? anywhere(random) : historical(random));
       t = std::min(std::max(t, Calendar::EARLIEST_SUPPORTED_MILLIS), Calendar::LATEST_SUPPORTED_MILLIS);
       ASSERT_TRUE(referenceFields(*calendar, t, offset));
+      ASSERT_TRUE(roundTrips(*calendar, *builder));
     }
     for (const std::int64_t middle : {civilDays(1582, 10, 15), civilDays(1, 1, 1)})
-      for (std::int64_t d = middle - 800; d < middle + 800; ++d)
+      for (std::int64_t d = middle - 800; d < middle + 800; ++d) {
         ASSERT_TRUE(referenceFields(*calendar, static_cast<double>(d) * kDay + 43200000.0 - offset, offset));
+        ASSERT_TRUE(roundTrips(*calendar, *builder));
+      }
   }
 }
 
