@@ -247,13 +247,12 @@ void GregorianCalendar::computeFields(EngineStatus& status) {
   }
   applyCivilDay(c);
 
-  // 0 <= millisInDay < one day. Each unit straight from the milliseconds,
-  // so that the divisions do not wait for one another.
+  // 0 <= millisInDay < one day.
   const auto millis = static_cast<std::uint32_t>(millisInDay);
-  const std::uint32_t hours = millis / eng_civil::kMillisPerHour;
-  internalSet(Millisecond, static_cast<std::int32_t>(millis % 1000));
-  internalSet(Second, static_cast<std::int32_t>(millis / 1000 % 60));
-  internalSet(Minute, static_cast<std::int32_t>(millis / eng_civil::kMillisPerMinute % 60));
+  const std::uint32_t seconds = millis / 1000, minutes = seconds / 60, hours = minutes / 60;
+  internalSet(Millisecond, static_cast<std::int32_t>(millis - 1000 * seconds));
+  internalSet(Second, static_cast<std::int32_t>(seconds - 60 * minutes));
+  internalSet(Minute, static_cast<std::int32_t>(minutes - 60 * hours));
   internalSet(Hour_of_day, static_cast<std::int32_t>(hours));
   const std::uint32_t pm = hours >= 12 ? 1 : 0;
   internalSet(Am_pm, static_cast<std::int32_t>(pm));
