@@ -56,11 +56,13 @@ Calendar::Calendar(TimeZone* zoneToAdopt, EngineStatus& status) : fZone(zoneToAd
     fZone = TimeZone::createTimeZone("GMT"_u2);
     if (eng_success(status)) status = ENG_ILLEGAL_ARGUMENT;
   }
+  fZoneKind = fZone->getDynamicClassId();
   clear();
   setWeekCountData();
 }
 
 Calendar::Calendar(const TimeZone& zone, EngineStatus&) : fZone(zone.clone()) {
+  fZoneKind = fZone->getDynamicClassId();
   clear();
   setWeekCountData();
 }
@@ -72,6 +74,7 @@ Calendar& Calendar::operator=(const Calendar& right) {
   TimeZone* zone = right.fZone->clone();
   delete fZone;
   fZone = zone;
+  fZoneKind = zone->getDynamicClassId();
   fIsTimeSet = right.fIsTimeSet;
   fAreFieldsSet = right.fAreFieldsSet;
   fAreAllFieldsSet = right.fAreAllFieldsSet;
@@ -241,6 +244,7 @@ void Calendar::adoptTimeZone(TimeZone* zone) {
   if (zone == nullptr) return;
   delete fZone;
   fZone = zone;
+  fZoneKind = zone->getDynamicClassId();
   fAreFieldsSet = false;
 }
 

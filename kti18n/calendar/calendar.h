@@ -146,6 +146,9 @@ class Calendar {
   double internalGetTime() const { return fTime; }
   void internalSetTime(double time) { fTime = time; }
   std::int32_t stampOf(EDateFields field) const { return fStamp[field]; }
+  // The zone's class ID, taken when the zone is set (an object's class
+  // never changes), so that conversions need not ask the zone.
+  ClassID zoneKind() const { return fZoneKind; }
 
   // The instant without changing this calendar: the stored one when it is
   // current, else computed on a copy.
@@ -177,6 +180,7 @@ class Calendar {
   double fTime = 0;
   bool fLenient = true;
   TimeZone* fZone = nullptr;
+  ClassID fZoneKind = nullptr;
   std::int32_t fFirstDayOfWeek = 2;
   std::uint8_t fMinimalDaysInFirstWeek = 4;
 };

@@ -61,6 +61,75 @@ constexpr std::int32_t dayOfWeekOfJulianDay(std::int64_t jd) {
   return static_cast<std::int32_t>(floorMod(jd + 1, 7)) + 1;
 }
 
+// The proleptic Gregorian date of a day counted from 1970-01-01, for days
+// within kGregorianDateRange of it.
+//
+// Euclidean affine functions (Neri and Schneider, "Euclidean affine functions
+// and their application to calendar algorithms", 2022): each step of the
+// date is the quotient and remainder of an affine function f(n) = (a n + b) / d,
+// and such a quotient can be had from one multiplication and a shift when
+// n is bounded. The count starts on 1 March of year 0, so that the leap day
+// is the last day of its year and the months March to February have the
+// lengths 31 30 31 30 31 31 30 31 30 31 31 29/28, a run that one affine
+// function follows:
+//  - 4n + 3 = 146097 century + r: Gregorian centuries have 36524.25 days on
+//    average, and r / 4 is the day within the century;
+//  - (4 r' + 3) / 1461 gives the year within the century and the day within
+//    the year, computed as 2939745 (4 r' + 3) / 2^32 (2939745 / 2^32 is
+//    1 / 1461 to within the error the bound on r' allows): the upper half is
+//    the year, the lower half divided by 2939745 and 4 the day;
+//  - (2141 day + 197913) / 2^16 is the month counted from March = 3, and its
+//    remainder divided by 2141 the day of the month: five months have 153
+//    days, and 2141 / 2^16 is 5 / 153 closely enough for the 366 days of a
+//    year.
+// January and February then belong to the next calendar year. Everything
+// runs on unsigned 32-bit numbers: the day is moved forward by whole
+// 400-year cycles, which leaves dates and weekdays as they are.
+struct GregorianDate {
+  std::int32_t year;        // astronomical: 0 = 1 BC
+  std::int32_t month;       // 0 = January
+  std::int32_t dayOfMonth;  // from 1
+  std::int32_t dayOfYear0;  // 0 = 1 January
+  bool leap;
+};
+
+inline constexpr std::uint32_t kGregorianShiftCycles = 1000;
+// Day 0 of the count (1 March of year 0) lies 719468 days before 1970-01-01.
+inline constexpr std::uint32_t kGregorianShiftDays = 719468 + 146097 * kGregorianShiftCycles;
+// |day| below this keeps 4n + 3 within 32 bits (and n non-negative).
+inline constexpr std::int32_t kGregorianDateRange = 140000000;
+static_assert(kGregorianShiftDays > std::uint32_t{kGregorianDateRange});
+static_assert(std::uint64_t{4} * (kGregorianShiftDays + kGregorianDateRange) + 3 < (std::uint64_t{1} << 32));
+
+constexpr GregorianDate gregorianDateOfDay(std::int32_t day) {
+  const std::uint32_t n = static_cast<std::uint32_t>(day) + kGregorianShiftDays;
+  const std::uint32_t n1 = 4 * n + 3;
+  const std::uint32_t century = n1 / 146097;
+  const std::uint32_t n2 = (n1 % 146097) | 3;  // 4 (day of the century) + 3
+  const std::uint64_t p2 = std::uint64_t{2939745} * n2;
+  const auto yearOfCentury = static_cast<std::uint32_t>(p2 >> 32);
+  const std::uint32_t dayOfMarchYear = static_cast<std::uint32_t>(p2) / 2939745 / 4;
+  const std::uint32_t n3 = 2141 * dayOfMarchYear + 197913;
+  const std::uint32_t marchMonth = n3 >> 16;  // 3 = March .. 14 = February
+  // Without branches: for random dates, whether the year is leap or the
+  // day in January or February could not be predicted.
+  const std::uint32_t janFeb = dayOfMarchYear >= 306 ? 1 : 0;
+  const std::uint32_t shiftedYear = 100 * century + yearOfCentury + janFeb;
+  // Divisible by 4 and, among centuries (multiples of 25 then), by 16.
+  const std::uint32_t leap = static_cast<std::uint32_t>((shiftedYear & 3) == 0) &
+                             (static_cast<std::uint32_t>(shiftedYear % 25 != 0) |
+                              static_cast<std::uint32_t>((shiftedYear & 15) == 0));
+  GregorianDate date{};
+  date.year = static_cast<std::int32_t>(shiftedYear) - static_cast<std::int32_t>(400 * kGregorianShiftCycles);
+  date.month = static_cast<std::int32_t>(marchMonth - 1 - 12 * janFeb);
+  date.dayOfMonth = static_cast<std::int32_t>((n3 & 0xFFFF) / 2141) + 1;
+  // From 1 March, day 0 is 1 January's day 59 (60 in a leap year); 1 January
+  // is day 306.
+  date.dayOfYear0 = static_cast<std::int32_t>(dayOfMarchYear + 59 + leap - janFeb * (365 + leap));
+  date.leap = leap != 0;
+  return date;
+}
+
 }  // namespace eng_civil
 
 #endif

@@ -85,14 +85,12 @@ class GregorianCalendar : public Calendar {
   };
   CivilDay civilDay(std::int64_t epochDay) const;
 
-  void timeToFields(double localMillis, bool quick);
-  // Stores the date fields of a day; with quick, not the week fields.
-  void applyCivilDay(const CivilDay& day, bool quick);
-  void computeWeekFields(const CivilDay& day);
+  // Stores the date and week fields of a day.
+  void applyCivilDay(const CivilDay& day);
+  void computeWeekFields(const CivilDay& day, bool ad, std::int32_t yearOfEra);
   std::int32_t weekNumber(std::int32_t dayOfPeriod, std::int32_t dayOfWeek) const;
   double computeJulianDay(bool isGregorian, std::int64_t year) const;
   bool validateFields() const;
-  bool boundsCheck(std::int32_t value, EDateFields field) const;
 
   // Lengths by the era-adjusted Year field (months) or a given astronomical
   // year; yearLength counts the days the year really has on the timeline,

@@ -1,10 +1,13 @@
 // Conversion between instants and fields in the hybrid calendar.
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 
 #include "kti18n/calendar/civil.h"
 #include "kti18n/calendar/gregorian_calendar.h"
+#include "kti18n/calendar/historical_time_zone.h"
+#include "kti18n/calendar/simple_time_zone.h"
 #include "kti18n/calendar/time_zone.h"
 
 using eng_civil::dayOfWeekOfJulianDay;
@@ -21,13 +24,33 @@ constexpr double kDayMillis = eng_civil::kMillisPerDay;
 using eng_civil::kEpochJulianDay;
 constexpr std::int32_t kJan1Year1JulianDay = eng_civil::kGregorianJan1Year1JulianDay;
 
-// floor() of an instant in ms, as an integer (instants are within 2^53).
 constexpr std::int32_t kAllInternallySet[Calendar::FIELD_COUNT] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
                                                                   1, 1, 1, 1, 1, 1, 1, 1, 1};
 
-// x mod 7 for x > -7000, without a signed division.
-constexpr std::int32_t mod7(std::int32_t x) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(x + 7000) % 7u); }
+// x mod 7 for -7000 < x < 6000, the range of the week arithmetic (days of a
+// year or month, weekdays, and in a cutover year a shift of the year's
+// start). Moved to 0 < u < 13000, u / 7 is u 9363 / 2^16 exactly (9363 / 2^16
+// exceeds 1/7 by less than 1 / (7 13107)), one multiplication and a shift.
+constexpr std::int32_t mod7(std::int32_t x) {
+  const auto u = static_cast<std::uint32_t>(x + 7000);
+  return static_cast<std::int32_t>(u - 7 * ((u * 9363) >> 16));
+}
+constexpr bool mod7HoldsOverItsRange() {
+  for (std::int32_t x = -6999; x < 6000; ++x)
+    if (mod7(x) != ((x % 7) + 7) % 7) return false;
+  return true;
+}
+static_assert(mod7HoldsOverItsRange());
 
+// Day of week (1 = Sunday) of a day counted from 1970-01-01, a Thursday;
+// whole weeks ahead make the division one of non-negative numbers.
+constexpr std::int32_t dayOfWeekOfDay(std::int32_t day) {
+  constexpr std::uint32_t kWeeksAhead = 7u * 30000000u;
+  static_assert(kWeeksAhead > std::uint32_t{eng_civil::kGregorianDateRange});
+  return static_cast<std::int32_t>((static_cast<std::uint32_t>(day) + kWeeksAhead + 4u) % 7u) + 1;
+}
+
+// floor() of an instant in ms, as an integer (instants are within 2^53).
 std::int64_t floorMillis(double millis) {
   const auto truncated = static_cast<std::int64_t>(millis);
   return static_cast<double>(truncated) > millis ? truncated - 1 : truncated;
@@ -42,6 +65,39 @@ std::int64_t dayOf(std::int64_t localMillis) {
                                    static_cast<std::uint64_t>(kMillisPerDay)) -
          kDayBias;
 }
+
+// What a zone tells of an instant: both offsets, or (byLocalDate) only the
+// raw offset, the daylight offset then depending on the local date.
+struct ZoneAnswer {
+  std::int32_t rawOffset = 0;
+  std::int32_t dstOffset = 0;
+  bool byLocalDate = false;
+};
+
+// The engine's own two kinds of zone are asked directly, which saves the
+// virtual calls that cost as much as the rest of the conversion; any other
+// zone is asked through its virtual operations. (Subclasses that keep
+// their base's class ID are the base's kind, as in their comparisons.)
+ZoneAnswer offsetsAtInstant(const TimeZone& zone, TimeZone::ClassID kind, double instant) {
+  ZoneAnswer answer;
+  if (kind == SimpleTimeZone::getStaticClassId()) {
+    const auto& simple = static_cast<const SimpleTimeZone&>(zone);
+    answer.rawOffset = simple.SimpleTimeZone::getRawOffset();
+    answer.byLocalDate = simple.SimpleTimeZone::useDaylightTime();
+  } else if (kind == HistoricalTimeZone::getStaticClassId()) {
+    // The instant lies within the supported range.
+    const auto& history = static_cast<const HistoricalTimeZone&>(zone).history();
+    const eng_tzdb::ZoneOffsets o = history.atInstant(floorMillis(instant));
+    answer.rawOffset = o.raw;
+    answer.dstOffset = o.dst;
+  } else if (!zone.getOffsetsAtInstant(instant, answer.rawOffset, answer.dstOffset)) {
+    answer.rawOffset = zone.getRawOffset();
+    answer.dstOffset = 0;
+    answer.byLocalDate = zone.useDaylightTime();
+  }
+  return answer;
+}
+
 // Local times reach beyond the supported range of instants by at most the
 // zone offsets; this keeps day counts well inside 32 bits.
 constexpr double kLocalLimit = Calendar::LATEST_SUPPORTED_MILLIS + 2.0 * kDayMillis;
@@ -50,86 +106,75 @@ constexpr double kLocalLimit = Calendar::LATEST_SUPPORTED_MILLIS + 2.0 * kDayMil
 
 // ---- Time to fields --------------------------------------------------------
 
-// The date of a local day. In the Gregorian calendar the day count since
-// 1 January of year 1 splits into 400-year cycles of 146097 days, 100-year
-// cycles of 36524 days, 4-year cycles of 1461 days and years of 365 days;
-// the last day of a 4-year cycle (or of a 400-year cycle) makes a count of
-// 4, and is day 365 of the previous year. The Julian calendar has only the
-// 4-year cycle, so the year is floor((4 d + 1464) / 1461) directly. Months
-// then follow from the day of the year: counting February as 30 days turns
-// the month lengths into a near-linear run, which (12 d + 6) / 367 inverts.
-GregorianCalendar::CivilDay GregorianCalendar::civilDay(std::int64_t epochDay) const {
+// The steps from a day to its fields are forced inline into computeFields
+// and computeTime: as calls of their own they cost about as much as their
+// arithmetic.
+
+// The date of a local day. The Gregorian date comes from the day count
+// directly (see gregorianDateOfDay). The Julian calendar has only the
+// 4-year cycle, so the year is floor((4 d + 1464) / 1461) directly, with d
+// counted from the Julian 1 January of year 1; months then follow from the
+// day of the year: counting February as 30 days turns the month lengths into
+// a near-linear run, which (12 d + 6) / 367 inverts.
+[[gnu::always_inline]] inline GregorianCalendar::CivilDay GregorianCalendar::civilDay(std::int64_t epochDay) const {
   CivilDay c{};
-  const bool gregorian = static_cast<double>(epochDay) * kDayMillis >= fNormalizedGregorianCutover;
   // Day counts of the supported range stay below 2^27, so 32 bits suffice
   // from here on.
-  std::int32_t rawYear, dayOfYear0;
+  const auto day = static_cast<std::int32_t>(epochDay);
+  const bool gregorian = static_cast<double>(day) * kDayMillis >= fNormalizedGregorianCutover;
   if (gregorian) {
-    const auto d = static_cast<std::int32_t>(epochDay + kEpochJulianDay - kJan1Year1JulianDay);
-    // 400 cycles ahead, d is positive over the whole supported range.
-    const auto c400 = static_cast<std::int32_t>(static_cast<std::uint32_t>(d + 400 * 146097) / 146097u) - 400;
-    std::int32_t r = d - c400 * 146097;
-    const std::int32_t c100 = r / 36524;
-    r %= 36524;
-    const std::int32_t c4 = r / 1461;
-    r %= 1461;
-    const std::int32_t c1 = r / 365;
-    dayOfYear0 = r % 365;
-    rawYear = 400 * c400 + 100 * c100 + 4 * c4 + c1;
-    if (c100 == 4 || c1 == 4) {
-      dayOfYear0 = 365;
-    } else {
-      ++rawYear;
-    }
-    c.leap = eng_civil::gregorianLeap(rawYear);
+    const eng_civil::GregorianDate g = eng_civil::gregorianDateOfDay(day);
+    c.rawYear = g.year;
+    c.month = g.month;
+    c.dayOfMonth = g.dayOfMonth;
+    c.dayOfYear0 = g.dayOfYear0;
+    c.leap = g.leap;
+    // In the cutover year Day_of_year counts on from the Julian 1 January.
+    if (c.rawYear == fGregorianCutoverYear) c.dayOfYear0 -= cutoverYearShift();
   } else {
-    const auto d = static_cast<std::int32_t>(epochDay + kEpochJulianDay - (kJan1Year1JulianDay - 2));
-    rawYear = static_cast<std::int32_t>(floorDiv(4 * d + 1464, 1461));
-    dayOfYear0 = d - (365 * (rawYear - 1) + static_cast<std::int32_t>(floorDiv(rawYear - 1, 4)));
+    const std::int32_t d = day + kEpochJulianDay - (kJan1Year1JulianDay - 2);
+    const auto rawYear = static_cast<std::int32_t>(floorDiv(4 * std::int64_t{d} + 1464, 1461));
+    const std::int32_t dayOfYear0 = d - (365 * (rawYear - 1) + static_cast<std::int32_t>(floorDiv(rawYear - 1, 4)));
     c.leap = eng_civil::julianLeap(rawYear);
+    const std::int32_t leapCorrection = dayOfYear0 >= (c.leap ? 60 : 59) ? (c.leap ? 1 : 2) : 0;
+    c.month = (12 * (dayOfYear0 + leapCorrection) + 6) / 367;
+    c.dayOfMonth = dayOfYear0 - (c.leap ? kLeapNumDays : kNumDays)[c.month] + 1;
+    c.rawYear = rawYear;
+    c.dayOfYear0 = dayOfYear0;
   }
-  const std::int32_t leapCorrection = dayOfYear0 >= (c.leap ? 60 : 59) ? (c.leap ? 1 : 2) : 0;
-  c.month = (12 * (dayOfYear0 + leapCorrection) + 6) / 367;
-  c.dayOfMonth = dayOfYear0 - (c.leap ? kLeapNumDays : kNumDays)[c.month] + 1;
-  const auto weekday0 = static_cast<std::int32_t>((epochDay + kEpochJulianDay + 1) % 7);  // 0 = Sunday
-  c.dayOfWeek = (weekday0 < 0 ? weekday0 + 7 : weekday0) + 1;
-  // In the cutover year Day_of_year counts on from the Julian 1 January.
-  if (gregorian && rawYear == fGregorianCutoverYear) dayOfYear0 -= cutoverYearShift();
-  c.rawYear = rawYear;
-  c.dayOfYear0 = dayOfYear0;
+  c.dayOfWeek = dayOfWeekOfDay(day);
   return c;
 }
 
-void GregorianCalendar::timeToFields(double localMillis, bool quick) {
-  applyCivilDay(civilDay(dayOf(floorMillis(localMillis))), quick);
-}
-
-void GregorianCalendar::applyCivilDay(const CivilDay& c, bool quick) {
-  internalSet(Era, c.rawYear < 1 ? BC : AD);
-  internalSet(Year, c.rawYear < 1 ? 1 - c.rawYear : c.rawYear);
+[[gnu::always_inline]] inline void GregorianCalendar::applyCivilDay(const CivilDay& c) {
+  const bool ad = c.rawYear >= 1;
+  const std::int32_t year = ad ? c.rawYear : 1 - c.rawYear;
+  internalSet(Era, ad ? AD : BC);
+  internalSet(Year, year);
   internalSet(Month, c.month);
   internalSet(Day_of_month, c.dayOfMonth);
   internalSet(Day_of_year, c.dayOfYear0 + 1);
   internalSet(Day_of_week, c.dayOfWeek);
-  if (!quick) computeWeekFields(c);
+  computeWeekFields(c, ad, year);
 }
 
 // Week numbers under the week rule (first day of week, minimal days of the
 // first week): week 1 is the first week with at least the minimal number of
 // days in the period, so days before it belong to the last week of the
 // previous period and the days at the end of a year may belong to week 1 of
-// the next.
-void GregorianCalendar::computeWeekFields(const CivilDay& c) {
+// the next. Everything follows from the day of the year, the day of the
+// month and the weekday; only the first and last days of a year need a
+// year's length.
+[[gnu::always_inline]] inline void GregorianCalendar::computeWeekFields(const CivilDay& c, bool ad, std::int32_t year) {
   const std::int32_t firstDay = getFirstDayOfWeek();
   const std::int32_t minimalDays = getMinimalDaysInFirstWeek();
   const std::int32_t dayOfYear = c.dayOfYear0 + 1;
   const std::int32_t dow = c.dayOfWeek;
-  const std::int32_t year = internalGet(Year);
-  const bool ad = internalGet(Era) == AD;
 
-  const std::int32_t relDow = mod7(dow - firstDay);
+  const std::int32_t relDowOrNegative = dow - firstDay;  // -6..6
+  const std::int32_t relDow = relDowOrNegative + (7 & (relDowOrNegative >> 31));  // no branch to mispredict
   const std::int32_t relDowJan1 = mod7(dow - dayOfYear + 1 - firstDay);
-  std::int32_t woy = (dayOfYear - 1 + relDowJan1) / 7;  // dayOfYear >= 1
+  std::int32_t woy = (dayOfYear - 1 + relDowJan1) / 7;
   std::int32_t yearWoy = year;
   if (7 - relDowJan1 >= minimalDays) ++woy;
   // The last days of a year belong to week 1 of the next when their week
@@ -153,10 +198,8 @@ void GregorianCalendar::computeWeekFields(const CivilDay& c) {
   internalSet(Week_of_year, woy);
   internalSet(Year_woy, yearWoy);
   internalSet(Week_of_month, weekNumber(c.dayOfMonth, dow));
-  internalSet(Day_of_week_in_month, (c.dayOfMonth - 1) / 7 + 1);
-  std::int32_t dowLocal = dow - firstDay + 1;
-  if (dowLocal < 1) dowLocal += 7;
-  internalSet(Dow_local, dowLocal);
+  internalSet(Day_of_week_in_month, static_cast<std::int32_t>(static_cast<std::uint32_t>(c.dayOfMonth - 1) / 7) + 1);
+  internalSet(Dow_local, relDow + 1);
 }
 
 std::int32_t GregorianCalendar::weekNumber(std::int32_t dayOfPeriod, std::int32_t dayOfWeek) const {
@@ -166,10 +209,11 @@ std::int32_t GregorianCalendar::weekNumber(std::int32_t dayOfPeriod, std::int32_
   return week;
 }
 
-// A zone that knows its offsets by instant gives both at once. Otherwise
-// the zone's raw offset gives the local standard time, whose date decides
-// the daylight offset. When daylight time pushes the time of day past
-// midnight (either way) the date is read again.
+// A zone that knows its offsets by instant gives both at once, and so does
+// a zone without daylight time. Otherwise the zone's raw offset gives the
+// local standard time, whose date decides the daylight offset. When
+// daylight time pushes the time of day past midnight (either way) the date
+// is read again. The fields are written once, at the end.
 void GregorianCalendar::computeFields(EngineStatus& status) {
   if (eng_failure(status)) return;
   const double time = internalGetTime();
@@ -177,48 +221,42 @@ void GregorianCalendar::computeFields(EngineStatus& status) {
     status = ENG_ILLEGAL_ARGUMENT;
     return;
   }
-  const TimeZone& zone = getTimeZone();
-  std::int32_t rawOffset = 0;
-  std::int32_t dstOffset = 0;
-  const bool knownByInstant = zone.getOffsetsAtInstant(time, rawOffset, dstOffset);
-  if (!knownByInstant) rawOffset = zone.getRawOffset();
-  const auto clampLocal = [](double instant, double offset, double local) {
-    if (instant > 0 && offset > 0 && local < 0) return LATEST_SUPPORTED_MILLIS;
-    if (instant < 0 && offset < 0 && local > 0) return EARLIEST_SUPPORTED_MILLIS;
-    return local;
-  };
-  double local = clampLocal(time, rawOffset, time + rawOffset);
-  const std::int64_t localMillis = floorMillis(local);
+  const ZoneAnswer offsets = offsetsAtInstant(getTimeZone(), zoneKind(), time);
+  const std::int32_t rawOffset = offsets.rawOffset;
+  std::int32_t dstOffset = offsets.dstOffset;
+  // Local times are whole milliseconds within 2^53 of 1970 (the supported
+  // range plus an offset), exact in 64 bits: no sum can overflow into the
+  // opposite sign, which would call for clamping. Offsets known by instant
+  // are applied at once; by the rules, the date in standard time tells the
+  // daylight offset, which may then move the time past midnight.
+  const std::int64_t localMillis = floorMillis(time) + rawOffset + dstOffset;
   const std::int64_t day = dayOf(localMillis);
-  applyCivilDay(civilDay(day), false);
+  CivilDay c = civilDay(day);
   auto millisInDay = static_cast<std::int32_t>(localMillis - day * kMillisPerDay);
-  // A zone without daylight time has its raw offset all year.
-  if (!knownByInstant && zone.useDaylightTime()) {
-    const std::int32_t era = internalGet(Era);
-    const std::int32_t rawYear = era == BC ? 1 - internalGet(Year) : internalGet(Year);
-    dstOffset = zone.getOffset(era, internalGet(Year), internalGet(Month), internalGet(Day_of_month),
-                               internalGet(Day_of_week), millisInDay, monthLength(internalGet(Month), rawYear),
-                               status) -
+  if (offsets.byLocalDate) {
+    const bool ad = c.rawYear >= 1;
+    dstOffset = getTimeZone().getOffset(ad ? AD : BC, ad ? c.rawYear : 1 - c.rawYear, c.month, c.dayOfMonth,
+                                        c.dayOfWeek, millisInDay, monthLength(c.month, c.rawYear), status) -
                 rawOffset;
     if (eng_failure(status)) return;
+    millisInDay += dstOffset;
+    if (millisInDay >= kMillisPerDay || millisInDay < 0) {
+      millisInDay = static_cast<std::int32_t>(floorMod(millisInDay, kMillisPerDay));
+      c = civilDay(dayOf(localMillis + dstOffset));
+    }
   }
+  applyCivilDay(c);
 
-  millisInDay += dstOffset;
-  if (millisInDay >= kMillisPerDay || millisInDay < 0) {
-    millisInDay = static_cast<std::int32_t>(floorMod(millisInDay, kMillisPerDay));
-    local = clampLocal(time, dstOffset, local + dstOffset);
-    timeToFields(local, false);
-  }
-
-  internalSet(Millisecond, millisInDay % 1000);
-  millisInDay /= 1000;
-  internalSet(Second, millisInDay % 60);
-  millisInDay /= 60;
-  internalSet(Minute, millisInDay % 60);
-  millisInDay /= 60;
-  internalSet(Hour_of_day, millisInDay);
-  internalSet(Am_pm, millisInDay / 12);
-  internalSet(Hour, millisInDay % 12);
+  // 0 <= millisInDay < one day.
+  const auto millis = static_cast<std::uint32_t>(millisInDay);
+  const std::uint32_t seconds = millis / 1000, minutes = seconds / 60, hours = minutes / 60;
+  internalSet(Millisecond, static_cast<std::int32_t>(millis - 1000 * seconds));
+  internalSet(Second, static_cast<std::int32_t>(seconds - 60 * minutes));
+  internalSet(Minute, static_cast<std::int32_t>(minutes - 60 * hours));
+  internalSet(Hour_of_day, static_cast<std::int32_t>(hours));
+  const std::uint32_t pm = hours >= 12 ? 1 : 0;
+  internalSet(Am_pm, static_cast<std::int32_t>(pm));
+  internalSet(Hour, static_cast<std::int32_t>(hours - 12 * pm));
   internalSet(Zone_offset, rawOffset);
   internalSet(Dst_offset, dstOffset);
 
@@ -404,26 +442,36 @@ double GregorianCalendar::computeJulianDay(bool isGregorian, std::int64_t year) 
   return static_cast<double>(dayBeforeYear + 1);
 }
 
-// The limits are this class's own tables (what getMinimum and getMaximum
-// return), read directly: validation runs on every change of a strict
-// calendar.
-bool GregorianCalendar::boundsCheck(std::int32_t value, EDateFields field) const {
-  return value >= kMinValues[field] && value <= kMaxValues[field];
-}
+namespace {
+
+// The least stamp of a field whose value is checked against the tables.
+// Day_of_month and Day_of_year are checked against the actual month and
+// year instead. The offsets a zone gave are facts of its history, which may
+// lie outside the tables (double summer time, daylight time below standard
+// time, old local mean times); only a caller's own are checked.
+constexpr std::int32_t kNever = INT32_MAX;
+constexpr std::int32_t kLeastCheckedStamp[Calendar::FIELD_COUNT] = {
+    1, 1, 1, 1, 1, kNever, kNever, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 1, 1};
+static_assert(kLeastCheckedStamp[Calendar::Day_of_month] == kNever &&
+              kLeastCheckedStamp[Calendar::Day_of_year] == kNever &&
+              kLeastCheckedStamp[Calendar::Zone_offset] == 2 && kLeastCheckedStamp[Calendar::Dst_offset] == 2 &&
+              kLeastCheckedStamp[Calendar::Dow_local] == 1);
+
+}  // namespace
 
 // A non-lenient calendar takes only values inside each field's range; the
 // day of the month and of the year are checked against the actual month
-// and year.
+// and year. The limits are this class's own tables (what getMinimum and
+// getMaximum return), read directly, and all fields are checked at once,
+// without a branch each: validation runs on every change of a strict
+// calendar.
 bool GregorianCalendar::validateFields() const {
+  bool outOfRange = false;
   for (int f = 0; f < FIELD_COUNT; ++f) {
-    const auto field = static_cast<EDateFields>(f);
-    if (field == Day_of_month || field == Day_of_year || !isSet(field)) continue;
-    // The offsets a zone gave are facts of its history, which may lie
-    // outside the tables (double summer time, daylight time below standard
-    // time, old local mean times); only a caller's own are checked.
-    if ((field == Zone_offset || field == Dst_offset) && stampOf(field) < kMinimumUserStamp) continue;
-    if (!boundsCheck(internalGet(field), field)) return false;
+    const bool checked = fStamp[f] >= kLeastCheckedStamp[f];
+    outOfRange |= checked & ((fFields[f] < kMinValues[f]) | (fFields[f] > kMaxValues[f]));
   }
+  if (outOfRange) return false;
   if (isSet(Day_of_month)) {
     const std::int32_t day = internalGet(Day_of_month);
     if (day < 1 || day > monthLength(internalGet(Month))) return false;

@@ -212,6 +212,7 @@ ZoneHistory buildHistory(const Block& b, const std::optional<eng_host::PosixRule
     if (rule->hasDaylight) h.ruleDst = {rule->stdOffset * 1000, (rule->dstOffset - rule->stdOffset) * 1000, addName(h, rule->dstName)};
     h.minTotal = std::min({h.minTotal, h.ruleStd.total(), h.ruleDst.total()});
   }
+  h.indexTransitions();
   return h;
 }
 

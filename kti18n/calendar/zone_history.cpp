@@ -68,19 +68,11 @@ bool between(std::int64_t t, std::int64_t start, std::int64_t end) {
   return start < end ? (start <= t && t < end) : !(end <= t && t < start);
 }
 
-// The number of transitions at or before an instant. The halving search
-// runs without branches on the data, which the random instants of a report
-// would mispredict at every step.
-std::size_t transitionsUpTo(const std::vector<std::int64_t>& transitions, std::int64_t t) {
-  if (transitions.empty()) return 0;
-  const std::int64_t* base = transitions.data();
-  for (std::size_t n = transitions.size(); n > 1;) {
-    const std::size_t half = n / 2;
-    base = base[half] <= t ? base + half : base;
-    n -= half;
-  }
-  return static_cast<std::size_t>(base - transitions.data()) + (*base <= t ? 1 : 0);
-}
+// Buckets of 2^32 ms (about 50 days) hold at most one transition of a
+// zone that changes its clocks twice a year; wider ones keep the table of
+// a zone whose transitions span an absurd range small.
+constexpr int kNarrowestBucketShift = 32;
+constexpr std::size_t kMostBuckets = std::size_t{1} << 16;
 
 }  // namespace
 
@@ -109,18 +101,43 @@ bool YearlyRule::inDaylightAtLocal(std::int64_t localMillis) const {
   return between(localMillis, startOf(year) + earlier, endOf(year) + earlier);
 }
 
-ZoneOffsets ZoneHistory::atInstant(std::int64_t utcMillis) const {
-  const std::size_t count = transitionsUpTo(transitions, utcMillis);
-  if (count == transitions.size() && rule) return ruleAt(rule->inDaylightAt(utcMillis));
-  if (count == 0) return initial;
-  return after[count - 1];
+void ZoneHistory::indexTransitions() {
+  buckets.clear();
+  if (transitions.empty()) return;
+  const std::int64_t first = transitions.front();
+  const auto span = static_cast<std::uint64_t>(transitions.back() - first);
+  bucketShift = kNarrowestBucketShift;
+  while ((span >> bucketShift) >= kMostBuckets) ++bucketShift;
+  buckets.resize(static_cast<std::size_t>(span >> bucketShift) + 1, Bucket{INT64_MAX, 0, 0});
+  std::size_t next = 0;
+  for (std::size_t b = 0; b < buckets.size(); ++b) {
+    buckets[b].before = static_cast<std::uint32_t>(next);
+    if (next < transitions.size()) buckets[b].first = transitions[next];
+    while (next < transitions.size() && static_cast<std::uint64_t>(transitions[next] - first) >> bucketShift == b)
+      ++next;
+    buckets[b].count = static_cast<std::uint32_t>(next - buckets[b].before);
+    if (buckets[b].count == 0) buckets[b].first = INT64_MAX;
+  }
+}
+
+// The halving search runs without branches on the data, which the random
+// instants of a report would mispredict at every step.
+std::size_t ZoneHistory::searchUpTo(std::size_t from, std::size_t to, std::int64_t t) const {
+  if (from == to) return from;
+  const std::int64_t* base = transitions.data() + from;
+  for (std::size_t n = to - from; n > 1;) {
+    const std::size_t half = n / 2;
+    base = base[half] <= t ? base + half : base;
+    n -= half;
+  }
+  return static_cast<std::size_t>(base - transitions.data()) + (*base <= t ? 1 : 0);
 }
 
 ZoneOffsets ZoneHistory::atLocal(std::int64_t localMillis) const {
   // A transition in effect at this local time began no later than
   // localMillis - minTotal; of those, the effective one is the latest whose
   // earlier wall-clock reading has passed (a few steps back at most).
-  auto i = std::upper_bound(transitions.begin(), transitions.end(), localMillis - minTotal) - transitions.begin();
+  auto i = static_cast<std::ptrdiff_t>(transitionsUpTo(localMillis - minTotal));
   while (--i >= 0) {
     const auto n = static_cast<std::size_t>(i);
     const ZoneOffsets& before = n == 0 ? initial : after[n - 1];

@@ -63,9 +63,14 @@ struct ZoneHistory {
   std::vector<std::string> names;
   std::int32_t minTotal = 0;  // the least total offset of any period, ms
 
-  // The offsets in force at an instant. No allocation: a binary search over
-  // the transitions, or the yearly rule past the last.
-  ZoneOffsets atInstant(std::int64_t utcMillis) const;
+  // The offsets in force at an instant. No allocation: a look-up among the
+  // transitions, or the yearly rule past the last. Inline: the calendar asks
+  // it for every conversion.
+  ZoneOffsets atInstant(std::int64_t utcMillis) const {
+    const std::size_t count = transitionsUpTo(utcMillis);
+    if (count == transitions.size() && rule) return ruleAtInstant(utcMillis);
+    return count == 0 ? initial : after[count - 1];
+  }
   // The offsets of a local wall-clock time. A transition takes effect at the
   // earlier of its two wall-clock readings, so a local time that a
   // transition skips (a gap) or repeats (an overlap) gets the offsets in
@@ -80,8 +85,39 @@ struct ZoneHistory {
   // Daylight time anywhere at or after an instant.
   bool daylightFrom(std::int64_t utcMillis) const;
 
+  // Builds the look-up table of the transitions; call once they are all
+  // in place. Without it the look-ups search the whole list.
+  void indexTransitions();
+  // The number of transitions at or before a time.
+  std::size_t transitionsUpTo(std::int64_t t) const {
+    const std::size_t n = transitions.size();
+    if (n == 0 || t < transitions.front()) return 0;
+    if (t >= transitions.back()) return n;
+    if (buckets.empty()) return searchUpTo(0, n, t);
+    const Bucket& bucket =
+        buckets[static_cast<std::size_t>(static_cast<std::uint64_t>(t - transitions.front()) >> bucketShift)];
+    // Only the transitions of t's own bucket can be in question: those of
+    // earlier buckets have passed, those of later ones have not.
+    if (bucket.count <= 1) return bucket.before + (t >= bucket.first ? 1 : 0);
+    return searchUpTo(bucket.before, bucket.before + bucket.count, t);
+  }
+
  private:
   ZoneOffsets ruleAt(bool daylight) const { return daylight ? ruleDst : ruleStd; }
+  ZoneOffsets ruleAtInstant(std::int64_t utcMillis) const { return ruleAt(rule->inDaylightAt(utcMillis)); }
+  // from + the number of transitions at or before t among [from, to).
+  std::size_t searchUpTo(std::size_t from, std::size_t to, std::int64_t t) const;
+
+  // The span of the transitions cut into buckets of 2^bucketShift ms from
+  // the first transition on. Most buckets hold at most one transition, and
+  // keep its instant, so that a look-up reads one entry and compares once.
+  struct Bucket {
+    std::int64_t first;   // the bucket's first transition; INT64_MAX when it has none
+    std::uint32_t before;  // transitions before the bucket
+    std::uint32_t count;   // transitions in the bucket
+  };
+  std::vector<Bucket> buckets;
+  int bucketShift = 0;
 };
 
 }  // namespace eng_tzdb

@@ -1,9 +1,11 @@
 // The engine's fields against a day count written independently here.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <random>
+#include <string>
 
 #include "engine_test_support.h"
 
@@ -50,6 +52,55 @@ bool leapYear(std::int64_t y) {
 
 int dayOfWeek(std::int64_t days) { return static_cast<int>(days - floorDiv(days + 4, 7) * 7 + 4) + 1; }
 
+// A date that exists: the ten days dropped in October 1582 do not.
+bool validDate(std::int64_t y, int m, int d) {
+  static const int kLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (m < 1 || m > 12 || d < 1 || d > kLength[m - 1] + (m == 2 && leapYear(y) ? 1 : 0)) return false;
+  return !(y == 1582 && m == 10 && d > 4 && d < 15);
+}
+
+// The astronomical year holding a day, among the years next to a guess.
+std::int64_t yearOfDay(std::int64_t days, std::int64_t guess) {
+  while (civilDays(guess, 1, 1) > days) --guess;
+  while (civilDays(guess + 1, 1, 1) <= days) ++guess;
+  return guess;
+}
+
+// All 19 fields of a calendar set to t in a zone of fixed offset, checked
+// against the day count above and plain definitions: ISO weeks belong to
+// the year (or month) holding their Thursday; weeks start on Monday.
+::testing::AssertionResult referenceFields(Calendar& c, double t, int offset) {
+  setTime(c, t);
+  const double local = t + offset;
+  const auto days = static_cast<std::int64_t>(std::floor(local / kDay));
+  const auto millisInDay = static_cast<std::int64_t>(local - static_cast<double>(days) * kDay);
+  const int era = field(c, Calendar::Era), yearOfEra = field(c, Calendar::Year);
+  const int month = field(c, Calendar::Month) + 1, day = field(c, Calendar::Day_of_month);
+  const std::int64_t y = era == GregorianCalendar::AD ? yearOfEra : 1 - yearOfEra;
+  auto fail = [&](const char* what, std::int64_t got, std::int64_t expected) {
+    return ::testing::AssertionFailure() << what << " " << got << " != " << expected << " at t=" << t << " offset "
+                                         << offset << " (" << y << "-" << month << "-" << day << ")";
+  };
+  if (era != GregorianCalendar::AD && era != GregorianCalendar::BC) return fail("era", era, 1);
+  if (yearOfEra < 1 || !validDate(y, month, day)) return fail("valid date", 0, 1);
+  if (civilDays(y, month, day) != days) return fail("day count", civilDays(y, month, day), days);
+  const int weekday = dayOfWeek(days), isoWeekday = (weekday + 5) % 7 + 1;  // Monday = 1
+  const std::int64_t thursday = days - isoWeekday + 4;
+  const std::int64_t weekYear = yearOfDay(thursday, y);
+  const std::int64_t monthThursday = thursday - (days - (day - 1));  // counted from the month's day 1
+  const std::int64_t expected[Calendar::FIELD_COUNT] = {
+      era, yearOfEra, month - 1, (thursday - civilDays(weekYear, 1, 1)) / 7 + 1,
+      monthThursday < 0 ? 0 : monthThursday / 7 + 1, day, days - civilDays(y, 1, 1) + 1, weekday,
+      (day - 1) / 7 + 1, millisInDay / 43200000, millisInDay / 3600000 % 12, millisInDay / 3600000,
+      millisInDay / 60000 % 60, millisInDay / 1000 % 60, millisInDay % 1000, offset, 0,
+      weekYear >= 1 ? weekYear : 1 - weekYear, isoWeekday};
+  for (int f = 0; f < Calendar::FIELD_COUNT; ++f) {
+    const int got = field(c, static_cast<Calendar::EDateFields>(f));
+    if (got != expected[f]) return fail(("field " + std::to_string(f)).c_str(), got, expected[f]);
+  }
+  return ::testing::AssertionSuccess();
+}
+
 TEST(IndependentDayCount, RandomInstantsMatchAndRoundTrip) {
   auto calendar = utcCalendar();
   auto builder = utcCalendar();
@@ -87,6 +138,47 @@ TEST(IndependentDayCount, RandomInstantsMatchAndRoundTrip) {
     ASSERT_EQ(field(*builder, Calendar::Day_of_month), day);
     ASSERT_EQ(field(*builder, Calendar::Day_of_year), field(*calendar, Calendar::Day_of_year));
     ASSERT_EQ(field(*builder, Calendar::Week_of_year), field(*calendar, Calendar::Week_of_year));
+  }
+}
+
+// The fields a calendar reads, set on a strict calendar in the same zone,
+// give back its instant.
+::testing::AssertionResult roundTrips(Calendar& read, Calendar& builder) {
+  const int era = field(read, Calendar::Era), year = field(read, Calendar::Year);
+  setDate(builder, era == GregorianCalendar::AD ? year : 1 - year, field(read, Calendar::Month) + 1,
+          field(read, Calendar::Day_of_month), field(read, Calendar::Hour_of_day), field(read, Calendar::Minute),
+          field(read, Calendar::Second), field(read, Calendar::Millisecond));
+  EngineStatus status = ENG_OK;
+  const double back = builder.getTime(status), t = timeOf(read);
+  if (status == ENG_OK && back == t) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "t=" << t << " came back as " << back << " status " << status;
+}
+
+// Random instants over the whole supported range and the years around 1 AD
+// and the cutover, in UTC and the two most distant offsets, then every day
+// around the cutover and around year 0; each also back from its fields.
+TEST(IndependentDayCount, EveryFieldOverTheWholeRange) {
+  const SimpleTimeZone utc(0, "UTC"_u2), east(50400000, "E"_u2), west(-43200000, "W"_u2);
+  std::mt19937_64 random(1582);
+  const auto limit = static_cast<std::int64_t>(Calendar::LATEST_SUPPORTED_MILLIS);
+  std::uniform_int_distribution<std::int64_t> anywhere(-limit, limit);
+  std::uniform_int_distribution<std::int64_t> historical(static_cast<std::int64_t>(civilDays(-3000, 1, 1) * kDay),
+                                                         static_cast<std::int64_t>(civilDays(3000, 1, 1) * kDay));
+  for (const SimpleTimeZone* zone : {&utc, &east, &west}) {
+    auto calendar = calendarIn(*zone), builder = calendarIn(*zone);
+    builder->setLenient(false);
+    const int offset = zone->getRawOffset();
+    for (int i = 0; i < 30000; ++i) {
+      auto t = static_cast<double>(i % 2 == 0 ? anywhere(random) : historical(random));
+      t = std::min(std::max(t, Calendar::EARLIEST_SUPPORTED_MILLIS), Calendar::LATEST_SUPPORTED_MILLIS);
+      ASSERT_TRUE(referenceFields(*calendar, t, offset));
+      ASSERT_TRUE(roundTrips(*calendar, *builder));
+    }
+    for (const std::int64_t middle : {civilDays(1582, 10, 15), civilDays(1, 1, 1)})
+      for (std::int64_t d = middle - 800; d < middle + 800; ++d) {
+        ASSERT_TRUE(referenceFields(*calendar, static_cast<double>(d) * kDay + 43200000.0 - offset, offset));
+        ASSERT_TRUE(roundTrips(*calendar, *builder));
+      }
   }
 }
 
