@@ -1,0 +1,101 @@
+// Locale names matched in the catalog: the exact matching of names and of
+// their four parts, the forgiving resolution of names people type (BCP 47
+// tags, POSIX names, printed names), and locales made by name.
+//
+// The first byte chooses the entry point and whether custom locales may be
+// made; the rest is the name (or four 0-separated parts).
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "fuzz_check.h"
+#include "fuzz_input.h"
+#include "kti18n/base/exception.h"
+#include "kti18n/locale/locale.h"
+#include "kti18n/locale/locale_catalog.h"
+
+namespace {
+
+constexpr unsigned kUntouched = 0xDEADu;
+
+zv_locale_catalog& catalog() { return *zv_locale_catalog::GetInstance(); }
+
+// A successful match lists registered locales, ascending; no match leaves
+// the list alone.
+void check_matches(zvStatus status, const std::vector<unsigned>& lcids) {
+  if (status == ZV_S_NOTHING_MATCHED) {
+    FUZZ_CHECK(lcids.size() == 1 && lcids[0] == kUntouched);
+    return;
+  }
+  FUZZ_CHECK(zvSucceeded(status));
+  FUZZ_CHECK(!lcids.empty() && lcids[0] != kUntouched);
+  for (unsigned lcid : lcids) FUZZ_CHECK(catalog().GetStorage(lcid) != nullptr);
+}
+
+void check_resolve(const std::string& name) {
+  unsigned lcid = kUntouched;
+  const zvStatus status = catalog().ResolveLocaleName(name.c_str(), lcid);
+  if (status != ZV_S_OK) {
+    FUZZ_CHECK(status == ZV_S_NOTHING_MATCHED && lcid == kUntouched);
+    return;
+  }
+  if (lcid == zv_locale_catalog::kClassicLcid) return;
+  const zv_locale_ident* ident = catalog().GetLocaleIdentification(lcid);
+  FUZZ_CHECK(ident != nullptr);
+  // The locale's printed name leads back to a locale of that name.
+  const std::string printed = ident->locale_name();
+  unsigned again = kUntouched;
+  FUZZ_CHECK(catalog().ResolveLocaleName(printed.c_str(), again) == ZV_S_OK);
+  FUZZ_CHECK(catalog().GetLocaleIdentification(again)->locale_name() == printed);
+  // And the locale can be built.
+  const zv_locale locale = catalog().GetLocale(lcid);
+  FUZZ_CHECK(zv_has_facet<zv_locale_ident>(locale));
+}
+
+void check_by_name_constructor(const std::string& name) {
+  try {
+    const zv_locale locale(name.c_str());
+  } catch (const ZVException& e) {
+    FUZZ_CHECK(e.code() == ZV_E_INVALID_DATA);
+  }
+}
+
+// Custom locales are never released while the catalog lives; start afresh
+// now and then so that a long run does not grow without end.
+void bound_custom_locales(const std::vector<unsigned>& lcids) {
+  for (unsigned lcid : lcids)
+    if (lcid > zv_locale_catalog::kLastReservedLcid + 500) {
+      zv_locale_catalog::ClearInstance();
+      return;
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size > 512) return 0;
+  FuzzInput in(data, size);
+  const unsigned mode = in.byte();
+  const bool create = (mode & 0x30) == 0x30;  // one input in four may make locales
+  std::vector<unsigned> lcids{kUntouched};
+  switch (mode % 4) {
+    case 0: {
+      const std::string name = in.text();
+      const zvStatus status = catalog().QueryMatchingLocales(name.c_str(), lcids, create);
+      check_matches(status, lcids);
+      break;
+    }
+    case 1: {
+      const std::string language = in.text(), country = in.text(), encoding = in.text(), sort = in.text();
+      const zvStatus status = catalog().QueryMatchingLocales(language.c_str(), country.c_str(), encoding.c_str(),
+                                                             sort.c_str(), lcids, create);
+      check_matches(status, lcids);
+      break;
+    }
+    case 2: check_resolve(in.text()); break;
+    default: check_by_name_constructor(in.text()); break;
+  }
+  bound_custom_locales(lcids);
+  return 0;
+}
