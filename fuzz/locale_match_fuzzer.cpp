@@ -21,6 +21,28 @@ constexpr unsigned kUntouched = 0xDEADu;
 
 zv_locale_catalog& catalog() { return *zv_locale_catalog::GetInstance(); }
 
+// Custom locales live as long as the catalog, and a long run cannot start
+// it afresh: that unloads the locale-data module, whose coverage counters
+// libFuzzer keeps. Every common key would match all of them and matching
+// would slow to a crawl, so a run makes a few hundred: asking with create,
+// or resolving a name with a codeset the locale does not use.
+unsigned g_highestLcid = 0;
+
+void note_lcids(const std::vector<unsigned>& lcids) {
+  for (unsigned lcid : lcids)
+    if (lcid != kUntouched) g_highestLcid = std::max(g_highestLcid, lcid);
+}
+
+bool may_make_locales() { return g_highestLcid < zv_locale_catalog::kLastReservedLcid + 300; }
+
+// The name without its codeset, once no more locales may be made.
+std::string bounded(std::string name) {
+  if (may_make_locales()) return name;
+  const auto dot = name.find('.');
+  if (dot != std::string::npos) name.erase(dot, name.find('@', dot) - dot);
+  return name;
+}
+
 // A successful match lists registered locales, ascending; no match leaves
 // the list alone.
 void check_matches(zvStatus status, const std::vector<unsigned>& lcids, bool create) {
@@ -36,6 +58,7 @@ void check_matches(zvStatus status, const std::vector<unsigned>& lcids, bool cre
 void check_resolve(const std::string& name) {
   unsigned lcid = kUntouched;
   const zvStatus status = catalog().ResolveLocaleName(name.c_str(), lcid);
+  note_lcids({lcid});
   if (status != ZV_S_OK) {
     FUZZ_CHECK(status == ZV_S_NOTHING_MATCHED && lcid == kUntouched);
     return;
@@ -61,19 +84,6 @@ void check_by_name_constructor(const std::string& name) {
   }
 }
 
-// Custom locales live as long as the catalog, and a long run cannot start
-// it afresh: that unloads the locale-data module, whose coverage counters
-// libFuzzer keeps. So a run makes a bounded number of them by asking with
-// create. (Resolving a name makes at most one per locale and codeset: the
-// next time it finds it.) Every common key would otherwise match thousands
-// of them, and the run would slow to a crawl.
-bool may_create(const std::vector<unsigned>& lcids) {
-  static unsigned highest = 0;
-  for (unsigned lcid : lcids)
-    if (lcid != kUntouched) highest = std::max(highest, lcid);
-  return highest < zv_locale_catalog::kLastReservedLcid + 300;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -82,8 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const unsigned mode = in.byte();
   // One input in four may make locales. A match replaces the list, a locale
   // made is appended to it.
-  static std::vector<unsigned> made;
-  const bool create = (mode & 0x30) == 0x30 && may_create(made);
+  const bool create = (mode & 0x30) == 0x30 && may_make_locales();
   std::vector<unsigned> lcids;
   if (!create) lcids.push_back(kUntouched);
   switch (mode % 4) {
@@ -100,9 +109,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       check_matches(status, lcids, create);
       break;
     }
-    case 2: check_resolve(in.text()); break;
+    case 2: check_resolve(bounded(in.text())); break;
     default: check_by_name_constructor(in.text()); break;
   }
-  if (create) made = lcids;
+  note_lcids(lcids);
   return 0;
 }
