@@ -25,15 +25,20 @@ zv_locale_catalog& catalog() { return *zv_locale_catalog::GetInstance(); }
 // it afresh: that unloads the locale-data module, whose coverage counters
 // libFuzzer keeps. Every common key would match all of them and matching
 // would slow to a crawl, so a run makes a few hundred: asking with create,
-// or resolving a name with a codeset the locale does not use.
+// or resolving a name with a codeset the locale does not use, or making a
+// locale by a name that matches nothing as a whole (which makes one afresh
+// each time when the name has neither language nor country).
 unsigned g_highestLcid = 0;
+unsigned g_madeByName = 0;
 
 void note_lcids(const std::vector<unsigned>& lcids) {
   for (unsigned lcid : lcids)
     if (lcid != kUntouched) g_highestLcid = std::max(g_highestLcid, lcid);
 }
 
-bool may_make_locales() { return g_highestLcid < zv_locale_catalog::kLastReservedLcid + 300; }
+bool may_make_locales() {
+  return g_highestLcid < zv_locale_catalog::kLastReservedLcid + 300 && g_madeByName < 300;
+}
 
 // The name without its codeset, once no more locales may be made.
 std::string bounded(std::string name) {
@@ -77,6 +82,11 @@ void check_resolve(const std::string& name) {
 }
 
 void check_by_name_constructor(const std::string& name) {
+  std::vector<unsigned> lcids;
+  if (catalog().QueryMatchingLocales(name.c_str(), lcids, false) != ZV_S_OK) {
+    if (!may_make_locales()) return;
+    ++g_madeByName;
+  }
   try {
     const zv_locale locale(name.c_str());
   } catch (const ZVException& e) {
