@@ -100,6 +100,35 @@ std::size_t Room(const Unit* to, const Unit* toEnd) {
   return toEnd > to ? static_cast<std::size_t>(toEnd - to) : 0;
 }
 
+std::vector<unsigned short> DecodeWhole(const ExternalEncoding& external, const unsigned char* first,
+                                        const unsigned char* last) {
+  BufferCharSource source(first, last);
+  InternalEncodingConverter converter(source, external, InternalEncoding::Unicode());
+  std::vector<unsigned short> units;
+  FillAll(converter, Count(first, last, 1), units);
+  return units;
+}
+
+// When its output fills, a decoder may hold back a character it has already
+// read: CP1255 and CP1258 keep the last letter until they see whether an
+// accent joins it. Those bytes are not converted yet, and a caller resuming
+// after them would lose the letter. The bytes converted are the longest
+// prefix of those read whose conversion as a whole text is what was written
+// (usually all of them; one letter fewer when one was held back). Returns
+// the prefix's length and stores the number of its units.
+std::size_t ConvertedPrefix(const ExternalEncoding& external, const unsigned char* from, std::size_t read,
+                            const unsigned short* written, std::size_t& count) {
+  for (std::size_t n = read; n > 0; --n) {
+    const std::vector<unsigned short> units = DecodeWhole(external, from, from + n);
+    if (units.size() <= count && std::equal(units.begin(), units.end(), written)) {
+      count = units.size();
+      return n;
+    }
+  }
+  count = 0;
+  return 0;
+}
+
 }  // namespace
 
 zv_codecvt::result zv_codecvt::do_out(state_type&, const unsigned short* from, const unsigned short* fromEnd,
@@ -126,8 +155,12 @@ zv_codecvt::result zv_codecvt::do_in(state_type&, const char* from, const char* 
   BufferChar16Sink sink(to, Room(to, toEnd));
   bool complete = sink.Put(converter);
   sink.Flush();
-  fromNext = reinterpret_cast<const char*>(source.Position());
-  toNext = to + sink.Size();
+  const auto* start = reinterpret_cast<const unsigned char*>(from);
+  std::size_t read = static_cast<std::size_t>(source.Position() - start);
+  std::size_t written = sink.Size();
+  if (!complete) read = ConvertedPrefix(*m_external, start, read, to, written);
+  fromNext = from + read;
+  toNext = to + written;
   return complete ? ok : partial;
 }
 
@@ -141,13 +174,19 @@ int zv_codecvt::do_length(state_type&, const char* from, const char* fromEnd, st
   BufferCharSource source(from, fromEnd);
   InternalEncodingConverter converter(source, *m_external, *m_internal);
   unsigned short scratch[256];
+  const std::size_t limit = max;
   while (max > 0) {
     std::size_t n = converter.Read(scratch, std::min(max, std::size(scratch)));
     if (n == 0) break;
     max -= n;
   }
   auto* start = reinterpret_cast<const unsigned char*>(from);
-  return static_cast<int>(std::min<std::size_t>(source.Position() - start, 0x7FFFFFFF));
+  std::size_t read = static_cast<std::size_t>(source.Position() - start);
+  // Stopped by max: a character held back by the decoder (see
+  // ConvertedPrefix) would be the one past max.
+  if (max == 0)
+    while (read > 0 && DecodeWhole(*m_external, start, start + read).size() > limit) --read;
+  return static_cast<int>(std::min<std::size_t>(read, 0x7FFFFFFF));
 }
 
 int zv_codecvt::do_max_length() const noexcept { return 1; }

@@ -111,6 +111,7 @@ std::size_t ExternalEncodingConverter::Convert(unsigned char* dst, std::size_t c
   // A stateful encoding keeps room to shift back at the end; a buffer with
   // no more than that room takes nothing but the final shift.
   unsigned char* const limit = cap > shiftReserve_ ? end - shiftReserve_ : dst;
+  bool consumed = false;
   while (out < limit) {
     std::span<const unsigned short> in = source_.Peek();
     if (in.empty()) break;
@@ -119,11 +120,18 @@ std::size_t ExternalEncodingConverter::Convert(unsigned char* dst, std::size_t c
     std::size_t used = static_cast<std::size_t>(next - in.data());
     source_.Consume(used);
     if (used == 0) break;
+    consumed = true;
   }
   if (source_.Exhausted()) {
     if (encoder_->Finish(out, end)) finished_ = true;
   } else if (callerBuffer && shiftReserve_ != 0 && out != dst) {
     encoder_->Finish(out, end);
+    // An encoder may write the shift into a double-byte set before it finds
+    // that the character itself does not fit. Without the character the
+    // buffer would hold nothing but the shift and its return, and a caller
+    // that tries again with the same room would get them again, forever:
+    // the character does not fit, so the buffer takes nothing.
+    if (!consumed) return 0;
   }
   return static_cast<std::size_t>(out - dst);
 }

@@ -190,6 +190,26 @@ TEST(EncodingLayer, BoundedSinkStopsOnCharacterBoundariesAndResumes) {
   }
 }
 
+TEST(EncodingLayer, BufferTooSmallForAShiftedCharacterTakesNothing) {
+  // ESC $ B, two bytes, ESC ( B: eight bytes, in buffers of six. Each Put
+  // must either take the character or nothing; shifts alone would come
+  // back on every try and a caller's loop would never end.
+  const Units text = U(u"?\u7272");
+  BufferChar16Source source(text.data(), text.data() + text.size());
+  ExternalEncodingConverter converter(source, InternalEncoding::Unicode(), Encoding("ISO-2022-JP"));
+  unsigned char buffer[6];
+  BufferCharSink first(buffer, sizeof buffer);
+  EXPECT_FALSE(first.Put(converter));
+  EXPECT_EQ(Bytes(reinterpret_cast<char*>(buffer), first.Size()), "?");
+  BufferCharSink second(buffer, sizeof buffer);
+  EXPECT_FALSE(second.Put(converter));
+  EXPECT_EQ(second.Size(), 0u);
+  unsigned char room[8];
+  BufferCharSink enough(room, sizeof room);
+  EXPECT_TRUE(enough.Put(converter));
+  EXPECT_EQ(Decode(Encoding("ISO-2022-JP"), Bytes(reinterpret_cast<char*>(room), enough.Size())), U(u"\u7272"));
+}
+
 TEST(EncodingLayer, DecodingStopsBeforeACharacterThatDoesNotFit) {
   Bytes utf8 = "a\xF0\x9F\x98\x80";  // a surrogate pair needs two units
   BufferCharSource source(utf8.data(), utf8.data() + utf8.size());
