@@ -57,25 +57,25 @@ zv_date_time Make(unsigned how, const Raw& r) {
       const bool refused = std::isnan(r.real) || !zv_date_time::IsValidModifiedJulianDate(r.real);
       try {
         v = zv_date_time(r.real);
-        Require(!refused || v.IsNull());
+        REQUIRE(!refused || v.IsNull());
       } catch (const ZVException& e) {
-        Require(refused && e.code() == kInvalid);
+        REQUIRE(refused && e.code() == kInvalid);
       }
       return v;
     }
     case 1: {
       const zvStatus s = v.Set(NearRange(r.year), r.month, r.real, r.fraction);
-      Require(s == kSetOk || (s == kInvalid && v.IsNull()));
+      REQUIRE(s == kSetOk || (s == kInvalid && v.IsNull()));
       return v;
     }
     case 2: {
       const zvStatus s = v.Set(NearRange(r.year), r.month, r.day, r.hour, r.minute, r.second, r.millisecond);
-      Require(s == kSetOk || (s == kInvalid && v.IsNull()));
+      REQUIRE(s == kSetOk || (s == kInvalid && v.IsNull()));
       return v;
     }
     default: {
       const zvStatus s = v.Set(r.real);
-      Require(s == kSetOk || (s == kInvalid && v.IsNull()));
+      REQUIRE(s == kSetOk || (s == kInvalid && v.IsNull()));
       return v;
     }
   }
@@ -83,20 +83,20 @@ zv_date_time Make(unsigned how, const Raw& r) {
 
 // A valid value is a valid date with a time of day.
 void CheckBreakdown(const zv_date_time& v) {
-  Require(zv_date_time::IsValidModifiedJulianDate(v));
+  REQUIRE(zv_date_time::IsValidModifiedJulianDate(v));
   int y, m, d, h, mi, s, ms;
   v.Ymd(y, m, d);
-  Require(zv_date_time::IsValid(y, m, d));
+  REQUIRE(zv_date_time::IsValid(y, m, d));
   v.Hmsms(h, mi, s, ms);
-  Require(zv_date_time::IsValidTime(h, mi, s, ms));
+  REQUIRE(zv_date_time::IsValidTime(h, mi, s, ms));
   v.Hms(h, mi, s);
-  Require(h >= 0 && h <= 23 && mi >= 0 && mi <= 59 && s >= 0 && s <= 59);
+  REQUIRE(h >= 0 && h <= 23 && mi >= 0 && mi <= 59 && s >= 0 && s <= 59);
   std::tm t{};
   v.GetTM(t);
-  Require(t.tm_wday >= 0 && t.tm_wday <= 6 && t.tm_yday >= 0 && t.tm_yday <= 365);
-  Require(v.WeekDay(0) >= 0 && v.WeekDay(0) <= 6);
-  Require(v.YearDay() >= 1 && v.YearDay() <= 366);
-  Require(v.YearWeek(0) >= 0 && v.YearWeek(0) <= 54);
+  REQUIRE(t.tm_wday >= 0 && t.tm_wday <= 6 && t.tm_yday >= 0 && t.tm_yday <= 365);
+  REQUIRE(v.WeekDay(0) >= 0 && v.WeekDay(0) <= 6);
+  REQUIRE(v.YearDay() >= 1 && v.YearDay() <= 366);
+  REQUIRE(v.YearWeek(0) >= 0 && v.YearWeek(0) <= 54);
 }
 
 }  // namespace
@@ -120,11 +120,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::copy(pattern.c_str(), pattern.c_str() + n, buffer.get());
   buffer[n] = 0;
 
+  // A text longer than a formatter holds is refused, through both outputs.
   ucs2string printed;
-  value.Print(printed, buffer.get(), *locale);
   ucs2string_formatter formatted;
-  value.Print(formatted, buffer.get(), *locale);
-  Require(printed == ucs2string(formatted.c_str(), formatted.length()));
-  if (value.IsNull()) Require(printed.length() == 0);
+  bool tooLong = false;
+  try {
+    value.Print(printed, buffer.get(), *locale);
+  } catch (const ZVException& e) {
+    REQUIRE(e.code() == ZV_E_LENGTH);
+    tooLong = true;
+  }
+  try {
+    value.Print(formatted, buffer.get(), *locale);
+    REQUIRE(!tooLong && printed == ucs2string(formatted.c_str(), formatted.length()));
+  } catch (const ZVException& e) {
+    REQUIRE(tooLong && e.code() == ZV_E_LENGTH);
+  }
+  if (value.IsNull()) REQUIRE(printed.length() == 0);
   return 0;
 }

@@ -8,6 +8,7 @@
 #define KTI18N_FUZZ_FORMAT_FUZZ_SUPPORT_H
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <memory>
@@ -32,9 +33,12 @@ using Pattern = std::unique_ptr<FmtLib::zvFmtPattern>;
 using StringFormat = std::unique_ptr<FmtLib::zvStringFormat>;
 using Settings = izv_ptr<FmtLib::zvSettings>;
 
-inline void Require(bool promise) {
-  if (!promise) std::abort();
+// Reports a broken promise with its place, then aborts.
+[[noreturn]] inline void Broken(const char* promise, const char* file, int line) {
+  std::fprintf(stderr, "%s:%d: broken promise: %s\n", file, line, promise);
+  std::abort();
 }
+#define REQUIRE(promise) ((promise) ? (void)0 : ::fuzz_format::Broken(#promise, __FILE__, __LINE__))
 
 // Units that bytes from 0x80 up stand for in narrow text: letters and
 // digits of other scripts that dictionaries, names and era tables hold,
@@ -70,11 +74,11 @@ inline zv_locale LocaleAt(std::size_t i) {
 inline Settings MakeSettings(const zv_locale& locale,
                              const std::vector<std::pair<const char*, ucs2string>>& prefs = {}) {
   izv_ptr<FmtLib::zvPreferences> p;
-  Require(FmtLib::CreatePreferences(p) == 0);
+  REQUIRE(FmtLib::CreatePreferences(p) == 0);
   for (const auto& [key, value] : prefs) p->AddPreference(key, value);
   p->EndBuild();
   Settings s;
-  Require(FmtLib::CreateSettings(locale, p, s) == 0);
+  REQUIRE(FmtLib::CreateSettings(locale, p, s) == 0);
   return s;
 }
 
@@ -159,18 +163,18 @@ inline bool IsErrorPattern(const FmtLib::zvFmtPattern& p) {
 // Walks a result to its terminator, so that a missing one or a dangling
 // buffer is seen by the address sanitizer.
 inline void Touch(const unsigned short* text) {
-  Require(text != nullptr);
+  REQUIRE(text != nullptr);
   std::size_t n = 0;
   while (text[n] != 0) ++n;
-  Require(n <= 0x10000);
+  REQUIRE(n <= 0x10000);
 }
 
 // Writes the pattern with a writer; the pattern must come out unchanged.
 inline ucs2string RenderUnchanged(const FmtLib::zvStringFormat& writer, const FmtLib::zvFmtPattern& p) {
   const TokenList before = TokensOf(p);
   ucs2string text;
-  Require(writer.Render(p, text));
-  Require(TokensOf(p) == before);
+  REQUIRE(writer.Render(p, text));
+  REQUIRE(TokensOf(p) == before);
   return text;
 }
 
@@ -179,10 +183,10 @@ inline ucs2string RenderUnchanged(const FmtLib::zvStringFormat& writer, const Fm
 inline void CheckSerialRoundTrip(const FmtLib::zvStringFormat& serial, const FmtLib::zvFmtPattern& p) {
   const ucs2string text = RenderUnchanged(serial, p);
   FmtLib::zvFmtPattern* raw = nullptr;
-  Require(serial.Parse(text, raw) == 0);
+  REQUIRE(serial.Parse(text, raw) == 0);
   Pattern again(raw);
-  Require(again != nullptr && again->IsDate() == p.IsDate());
-  Require(TokensOf(*again) == TokensOf(p));
+  REQUIRE(again != nullptr && again->IsDate() == p.IsDate());
+  REQUIRE(TokensOf(*again) == TokensOf(p));
 }
 
 // Every writer of the pattern's side writes it without changing it.
@@ -192,30 +196,30 @@ inline void RenderEverywhere(const FmtLib::zvFmtPattern& p) {
   CheckSerialRoundTrip(*w.serial, p);
 }
 
-inline void CheckColor(int color) { Require(color >= 0 && color <= 16); }
+inline void CheckColor(int color) { REQUIRE(color >= 0 && color <= 16); }
 
 // Formats 0, -1.5, 1234567.891, NaN, huge, infinite and tiny values, and
 // whole numbers, through a number pattern.
 inline void FormatNumbers(Settings& settings, FmtLib::zvFmtPattern& p) {
   FmtLib::zvNumberFormat* raw = nullptr;
   if (FmtLib::CreateNumberFormat(settings, &p, raw) != 0) {
-    Require(p.IsDate() || raw == nullptr);
+    REQUIRE(p.IsDate() || raw == nullptr);
     return;
   }
-  Require(!p.IsDate() && raw != nullptr);
+  REQUIRE(!p.IsDate() && raw != nullptr);
   std::unique_ptr<FmtLib::zvNumberFormat> f(raw);
   const double values[] = {0.0, -1.5, 1234567.891, std::numeric_limits<double>::quiet_NaN(), 1e300,
                            -std::numeric_limits<double>::infinity(), 5e-324, -0.0};
   for (double v : values) {
-    Require(f->Format(v));
+    REQUIRE(f->Format(v));
     Touch(f->c_str());
     CheckColor(f->GetColor());
   }
-  Require(f->Format(-5L));
+  REQUIRE(f->Format(-5L));
   Touch(f->c_str());
-  Require(f->Format(std::numeric_limits<unsigned long>::max()));
+  REQUIRE(f->Format(std::numeric_limits<unsigned long>::max()));
   Touch(f->c_str());
-  Require(f->FormatText());
+  REQUIRE(f->FormatText());
   Touch(f->c_str());
   CheckColor(f->GetColor());
 }
@@ -224,17 +228,17 @@ inline void FormatNumbers(Settings& settings, FmtLib::zvFmtPattern& p) {
 inline void FormatDates(Settings& settings, FmtLib::zvFmtPattern& p) {
   FmtLib::zvDateFormat* raw = nullptr;
   if (FmtLib::CreateDateFormat(settings, &p, raw) != 0) {
-    Require(!p.IsDate() || raw == nullptr);
+    REQUIRE(!p.IsDate() || raw == nullptr);
     return;
   }
-  Require(p.IsDate() && raw != nullptr);
+  REQUIRE(p.IsDate() && raw != nullptr);
   std::unique_ptr<FmtLib::zvDateFormat> f(raw);
   for (const TimeLib::zvCalendarTime& t : Env::Get().Instants()) {
-    Require(f->Format(t));
+    REQUIRE(f->Format(t));
     Touch(f->c_str());
     CheckColor(f->GetColor());
   }
-  Require(f->FormatText());
+  REQUIRE(f->FormatText());
   Touch(f->c_str());
   CheckColor(f->GetColor());
 }

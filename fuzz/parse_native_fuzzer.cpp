@@ -53,7 +53,7 @@ const FmtLib::zvStringFormat* Reader(std::size_t dialect, std::size_t variant) {
     try {
       formats[i].reset(Make(kDialects[dialect], variant));
     } catch (const ZVException& e) {
-      Require(e.code() == zvMakeStatus(0x8004112Du));
+      REQUIRE(e.code() == zvMakeStatus(0x8004112Du));
     }
   }
   return formats[i].get();
@@ -73,19 +73,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const ucs2string text = TextOf(in, mode & 0x80);
 
   FmtLib::zvFmtPattern* raw = nullptr;
-  Require(reader->Parse(text, raw) == 0);
+  REQUIRE(reader->Parse(text, raw) == 0);
   Pattern p(raw);
-  Require(p != nullptr && p->IsDate() == date);
+  REQUIRE(p != nullptr && p->IsDate() == date);
   const bool error = IsErrorPattern(*p);
-  for (const FmtLib::zvToken* t : *p) Require(error || t->IsLiteral() || t->Token() != FmtLib::TK_ERROR);
+  for (const FmtLib::zvToken* t : *p) REQUIRE(error || t->IsLiteral() || t->Token() != FmtLib::TK_ERROR);
 
   // The error token has no text outside the serial dialect.
   if (!error) {
     const ucs2string written = RenderUnchanged(*reader, *p);
     FmtLib::zvFmtPattern* again = nullptr;
-    Require(reader->Parse(written, again) == 0);
+    REQUIRE(reader->Parse(written, again) == 0);
     Pattern owned(again);
-    Require(TokensOf(*owned) == TokensOf(*p));
+    REQUIRE(TokensOf(*owned) == TokensOf(*p));
   }
   RenderEverywhere(*p);
   FormatThrough(env.SettingsAt((mode & 7) % kLocaleCount), *p);

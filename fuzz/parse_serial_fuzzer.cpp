@@ -21,9 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const FmtLib::zvStringFormat& reader = *env.WritersFor(date).serial;
   // Parse replaces whatever pattern it is handed, of either kind.
   FmtLib::zvFmtPattern* raw = (mode & 0x40) ? FmtLib::CreateNumberFmtPattern() : nullptr;
-  Require(reader.Parse(text, raw) == 0);
+  REQUIRE(reader.Parse(text, raw) == 0);
   Pattern p(raw);
-  Require(p != nullptr && p->IsDate() == date);
+  REQUIRE(p != nullptr && p->IsDate() == date);
 
   RenderEverywhere(*p);
   FormatThrough(env.SettingsAt((mode >> 1) % kLocaleCount), *p);

@@ -26,15 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Env& env = Env::Get();
 
   FmtLib::zvFmtPattern* raw = nullptr;
-  Require(env.WritersFor(true).serial->Parse(patternText, raw) == 0);
+  REQUIRE(env.WritersFor(true).serial->Parse(patternText, raw) == 0);
   Pattern pattern(raw);
   FmtLib::zvInputDate* made = nullptr;
   if (FmtLib::CreateInputDate(env.SettingsAt(mode % kLocaleCount), pattern.get(), made, baseYear) != 0) {
-    Require(made == nullptr);
+    REQUIRE(made == nullptr);
     return 0;
   }
   std::unique_ptr<FmtLib::zvInputDate> scanner(made);
-  Require(!scanner->IsCalendarError());
+  REQUIRE(!scanner->IsCalendarError());
 
   const std::size_t n = text.length();
   std::unique_ptr<unsigned short[]> buffer(new unsigned short[n + 1]);
@@ -46,13 +46,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const TimeLib::zvCalendarTime before = time;
   int length = -1;
   const bool ok = scanner->Scan(buffer.get(), time, length);
-  Require(length >= 0 && static_cast<std::size_t>(length) <= n);
+  REQUIRE(length >= 0 && static_cast<std::size_t>(length) <= n);
   if (ok) {
-    Require(!scanner->IsCalendarError());
+    REQUIRE(!scanner->IsCalendarError());
   } else {
-    Require(time == before);
+    REQUIRE(time == before);
   }
-  Require(scanner->Format(time));
+  REQUIRE(scanner->Format(time));
   Touch(scanner->c_str());
   return 0;
 }
