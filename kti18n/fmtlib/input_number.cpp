@@ -5,12 +5,14 @@
 // (truncation). The kept digits, less their trailing zeros, and the decimal
 // exponent become the double nearest to the number they denote
 // (decimal_to_double.h). The decimal scale is limited: a scale above 10^308
-// is an overflow and fails whatever the digits; one below 10^-328 reads as
-// zero.
+// is an overflow and fails whatever the digits, and so do digits that
+// denote more than the greatest double; a number below 10^-324, half the
+// least subnormal, reads as zero.
 #include "kti18n/fmtlib/input_number.h"
 
 #include <climits>
 #include <cstdint>
+#include <limits>
 
 #include "kti18n/base/exception.h"
 #include "kti18n/fmtlib/decimal_to_double.h"
@@ -22,9 +24,11 @@ namespace FmtLib {
 namespace {
 
 constexpr int kMaxScale = 308;
-// Below 10^-308 the scale may sink this many further powers before the
-// value is taken as zero.
-constexpr int kUnderflowSlack = 20;
+// A number whose first significant digit stands at a lower power of ten is
+// below half the least subnormal double, and so is zero. The test is on
+// the number, not on the scale of its last kept digit: twenty digits of a
+// subnormal have a scale far below -324 and still denote it.
+constexpr int kMinLeadingPower = -324;
 
 // A decimal digit's value, or -1. ASCII digits are the common case and are
 // told without the character tables.
@@ -168,10 +172,16 @@ bool zvInputNumberImp::Scan(const unsigned short* text, double& value, int& leng
       m_value = zvDecimalToDouble(mantissa.digit, n, 0) * 1e308;
       if (m_negative) m_value = -m_value;
       ok = false;
-    } else if (scale < -kMaxScale - kUnderflowSlack) {
+    } else if (mantissa.exp10 + exponent < kMinLeadingPower) {
       m_value = 0.0;
     } else {
       m_value = zvDecimalToDouble(mantissa.digit, n, static_cast<int>(scale));
+      // Within the scale, twenty digits can still denote more than the
+      // greatest double: an overflow as well, not an infinite number.
+      if (m_value > std::numeric_limits<double>::max()) {
+        if (m_negative) m_value = -m_value;
+        ok = false;
+      }
     }
     if (ok) {
       if (m_negative) m_value *= -1.0;

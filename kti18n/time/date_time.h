@@ -103,7 +103,9 @@ class zv_date_time {
   // strftime-like printing with the names of the locale's zv_ctime facet
   // (see date_time_print.cpp for the directives). The string form replaces
   // the string's content, the formatter form appends. A null value writes
-  // nothing. A locale without zv_ctime throws 0x8004112B.
+  // nothing. A locale without zv_ctime throws 0x8004112B; a text longer
+  // than a formatter holds (65534 units) throws 0x8004112A. Field widths
+  // stop at 10000.
   void Print(ucs2string& out, const unsigned short* pattern, const zv_locale& locale) const;
   void Print(ucs2string_formatter& out, const unsigned short* pattern, const zv_locale& locale) const;
 

@@ -19,6 +19,7 @@
 //   w    weekday, 0 Sunday                    X x  time / date pattern
 //   Y    year, 1 BC written -1                y    year mod 100
 //   Z    nothing                              other: the letter itself ("%%" is "%")
+#include <algorithm>
 #include <cmath>
 #include <ostream>
 
@@ -39,6 +40,8 @@ struct Broken {
 // Locale patterns may name other patterns (%c, %x); a pattern that names
 // itself must not recurse without end.
 constexpr int kMaxPatternDepth = 4;
+// Widths beyond this are read as this: a field is never wider.
+constexpr int kMaxFieldWidth = 10000;
 
 class Printer {
  public:
@@ -78,7 +81,7 @@ class Printer {
       ++p;
     }
     while (*p >= u'0' && *p <= u'9') {
-      if (field.width < 10000) field.width = field.width * 10 + (*p - u'0');
+      field.width = std::min(field.width * 10 + (*p - u'0'), kMaxFieldWidth);
       ++p;
     }
     if (*p == 0) return p - 1;  // modifiers without a letter: nothing more to print

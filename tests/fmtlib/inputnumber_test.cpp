@@ -108,17 +108,25 @@ TEST_F(InputNumberTest, Exponent) {
   EXPECT_FAILS("0e400", 5);  // the scale, not the value, decides
   EXPECT_READS("1e-330", 0.0, 6);
   EXPECT_READS("5e-324", 4.9406564584124654e-324, 6);
-  // The scale limit holds whatever the digits: seventeen of them put the
-  // least subnormal at a scale of 10^-340, which reads as zero.
-  EXPECT_READS("4.9406564584124654e-324", 0.0, 23);
+  // Below 10^-308 it is the number that decides, not the scale of its last
+  // digit: seventeen digits of the least subnormal (a scale of 10^-340)
+  // still denote it, and so do the fifteen that Format writes.
+  EXPECT_READS("4.9406564584124654e-324", 4.9406564584124654e-324, 23);
+  EXPECT_READS("4.94065645841247e-324", 4.9406564584124654e-324, 21);
+  EXPECT_READS("1.23456789012345e-315", 1.23456789012345e-315, 21);
+  EXPECT_READS("24703282292062328e-340", 4.9406564584124654e-324, 22);
   Result tiny = Scan("-1e-330");
   EXPECT_TRUE(tiny.ok);
   EXPECT_EQ(tiny.value, 0.0);
   EXPECT_TRUE(std::signbit(tiny.value));
-  // 10^-328 is the last scale read; 10^-329 is zero.
+  // Below half the least subnormal, numbers read as zero.
   EXPECT_READS("9e-328", 0.0, 6);
   EXPECT_READS("1e-329", 0.0, 6);
-  EXPECT_READS("99e307", std::numeric_limits<double>::infinity(), 6);
+  // Digits beyond the greatest double overflow even when the scale is
+  // within range: a failure, never an infinite number read as success.
+  EXPECT_FAILS("99e307", 6);
+  EXPECT_FAILS("-1.79769313486232e308", 21);
+  EXPECT_READS("1.7976931348623157e308", 1.7976931348623157e308, 22);
 }
 
 TEST_F(InputNumberTest, ExponentSaturatesInsteadOfOverflowing) {
@@ -153,6 +161,7 @@ TEST_F(InputNumberTest, IntegerQueries) {
   EXPECT_EQ(Integer("1 e 3"), "i1000 u1000");
   EXPECT_EQ(Integer("1e-0"), "- -");
   EXPECT_EQ(Integer("1e309"), "- -");  // the overflow is kept as a huge value
+  EXPECT_EQ(Integer("99e307"), "- -");
   EXPECT_EQ(Integer("-0"), "i0 -");
 }
 
@@ -208,7 +217,7 @@ TEST_F(InputNumberTest, FormatWritesThePlainForm) {
   comma->Format(-2.5);
   EXPECT_EQ(ucs2string(comma->c_str()).to_utf8(), "-2,5");
   // What Format writes, Scan reads back.
-  for (double v : {0.1, -123.456, 9.87654321e-7, 3.25e20, 2e-300}) {
+  for (double v : {0.1, -123.456, 9.87654321e-7, 3.25e20, 2e-300, 5e-324, -1.5e-320}) {
     comma->Format(v);
     const Result r = Scan(ucs2string(comma->c_str()), comma.get());
     EXPECT_TRUE(r.ok);

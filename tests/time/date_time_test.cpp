@@ -197,4 +197,20 @@ TEST(DateTime, PrintDirectivesAndModifiers) {
   EXPECT_EQ(os.str(), "Mon Jan  5 09:07:03 2004");
 }
 
+// Widths stop at 10000 units, however many digits they have; a text too
+// long for the output is refused with a length error, not cut.
+TEST(DateTime, PrintWidthsAndLengthAreBounded) {
+  const zv_date_time value(2004, 1, 5, 9, 7, 3, 45);
+  const std::string padded = printed(value, "%99999d");
+  EXPECT_EQ(padded.size(), 10000u);
+  EXPECT_EQ(padded.substr(9998), "05");
+  EXPECT_EQ(printed(value, "%000000000000000000000012d"), "000000000005");
+  try {
+    printed(value, "%9999d%9999d%9999d%9999d%9999d%9999d%9999d");
+    ADD_FAILURE() << "an output of 69993 units was accepted";
+  } catch (const ZVException& e) {
+    EXPECT_EQ(e.code(), ZV_E_LENGTH);
+  }
+}
+
 }  // namespace
