@@ -8,6 +8,7 @@
 #include <iostream>
 #include <string>
 
+#include "example_settings.h"
 #include "kti18n/fmtlib/date_format.h"
 #include "kti18n/fmtlib/predefined_dictionaries.h"
 #include "kti18n/fmtlib/preferences.h"
@@ -21,13 +22,6 @@
 using namespace FmtLib;
 using namespace TimeLib;
 
-// The name the environment gives, as the C library would read it.
-static std::string user_locale_name() {
-  for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"})
-    if (const char* value = std::getenv(variable); value != nullptr && *value != '\0') return value;
-  return "C";
-}
-
 // The zone of an ID, or the host's zone for none. Unknown IDs throw.
 static const zvTimeZone& zone_named(const std::string& id) {
   if (id.empty()) return zvTimeZone::localHost();
@@ -35,7 +29,7 @@ static const zvTimeZone& zone_named(const std::string& id) {
 }
 
 int main(int argc, char** argv) {
-  std::string name = user_locale_name(), zoneId;
+  std::string name = user_locale_name("LC_TIME"), zoneId;
   int first = 1;
   for (; first + 1 < argc; first += 2) {
     if (std::strcmp(argv[first], "--locale") == 0) name = argv[first + 1];
@@ -43,20 +37,10 @@ int main(int argc, char** argv) {
     else break;
   }
   FmtLibInitExit fmtlib;  // the library's start-up, for as long as it is used
-  unsigned lcid = 0;
-  zv_locale_catalog* catalog = zv_locale_catalog::GetInstance();
-  if (catalog->ResolveLocaleName(name.c_str(), lcid) != ZV_S_OK) {
-    std::cerr << "no locale matches '" << name << "'\n";
-    return 2;
-  }
-  const zv_locale locale = catalog->GetLocale(lcid);
-
-  izv_ptr<zvPreferences> prefs;
-  CreatePreferences(prefs);
-  prefs->EndBuild();  // no user preferences: the locale's own choices
   izv_ptr<zvSettings> settings;
+  if (const int status = locale_settings(name, settings)) return status;
   zvDateFormat* format = nullptr;
-  if (CreateSettings(locale, prefs, settings) < 0 || CreateDefaultDateFormat(settings, FULL_DATE_TIME, format) < 0) {
+  if (CreateDefaultDateFormat(settings, FULL_DATE_TIME, format) < 0) {
     std::cerr << "the locale cannot format dates\n";
     return 1;
   }

@@ -7,6 +7,7 @@
 #include <iostream>
 #include <string>
 
+#include "example_settings.h"
 #include "kti18n/fmtlib/number_format.h"
 #include "kti18n/fmtlib/predefined_dictionaries.h"
 #include "kti18n/fmtlib/preferences.h"
@@ -16,35 +17,18 @@
 
 using namespace FmtLib;
 
-// The name the environment gives, as the C library would read it.
-static std::string user_locale_name() {
-  for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"})
-    if (const char* value = std::getenv(variable); value != nullptr && *value != '\0') return value;
-  return "C";
-}
-
 int main(int argc, char** argv) {
   int first = 1;
-  std::string name = user_locale_name();
+  std::string name = user_locale_name("LC_NUMERIC");
   if (argc > 2 && std::strcmp(argv[1], "--locale") == 0) {
     name = argv[2];
     first = 3;
   }
   FmtLibInitExit fmtlib;  // the library's start-up, for as long as it is used
-  zv_locale_catalog* catalog = zv_locale_catalog::GetInstance();
-  unsigned lcid = 0;
-  if (catalog->ResolveLocaleName(name.c_str(), lcid) != ZV_S_OK) {
-    std::cerr << "no locale matches '" << name << "'\n";
-    return 2;
-  }
-  const zv_locale locale = catalog->GetLocale(lcid);
-
-  izv_ptr<zvPreferences> prefs;
-  CreatePreferences(prefs);
-  prefs->EndBuild();  // no user preferences: the locale's own choices
   izv_ptr<zvSettings> settings;
+  if (const int status = locale_settings(name, settings)) return status;
   zvNumberFormat* format = nullptr;
-  if (CreateSettings(locale, prefs, settings) < 0 || CreateDefaultNumberFormat(settings, STANDARD, format) < 0) {
+  if (CreateDefaultNumberFormat(settings, STANDARD, format) < 0) {
     std::cerr << "the locale cannot format numbers\n";
     return 1;
   }

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "example_settings.h"
 #include "kti18n/fmtlib/fmt_pattern.h"
 #include "kti18n/fmtlib/fmt_tokens.h"
 #include "kti18n/fmtlib/input_date.h"
@@ -31,20 +32,8 @@ int main(int argc, char** argv) {
     first = 3;
   }
   FmtLibInitExit fmtlib;
-  unsigned lcid = 0;
-  zv_locale_catalog* catalog = zv_locale_catalog::GetInstance();
-  if (catalog->ResolveLocaleName(name.c_str(), lcid) != ZV_S_OK) {
-    std::cerr << "no locale matches '" << name << "'\n";
-    return 2;
-  }
-  izv_ptr<zvPreferences> prefs;
-  CreatePreferences(prefs);
-  prefs->EndBuild();
   izv_ptr<zvSettings> settings;
-  if (CreateSettings(catalog->GetLocale(lcid), prefs, settings) < 0) {
-    std::cerr << "the locale cannot read dates\n";
-    return 1;
-  }
+  if (const int status = locale_settings(name, settings)) return status;
   // The pattern of one token: the locale's input date format.
   std::unique_ptr<zvFmtPattern> pattern(CreateDateFmtPattern());
   pattern->push_back(TK_DEF_INPUT_DATE);

@@ -94,21 +94,13 @@ void encode_with(const unsigned short* s, std::size_t n, Encoded& out) {
   if (end != out.bytes.data() + out.length) out.bytes.push_back(0);
 }
 
-std::string hex(const unsigned char* s, std::size_t n) {
+// Bytes or units in hexadecimal, two digits per byte.
+template <typename Unit>
+std::string hex(const Unit* s, std::size_t n) {
   std::string out;
-  char buf[4];
+  char buf[8];
   for (std::size_t i = 0; i < n; ++i) {
-    std::snprintf(buf, sizeof buf, "%02X ", s[i]);
-    out += buf;
-  }
-  return out;
-}
-
-std::string hex(const unsigned short* s, std::size_t n) {
-  std::string out;
-  char buf[6];
-  for (std::size_t i = 0; i < n; ++i) {
-    std::snprintf(buf, sizeof buf, "%04X ", s[i]);
+    std::snprintf(buf, sizeof buf, "%0*X ", static_cast<int>(2 * sizeof(Unit)), static_cast<unsigned>(s[i]));
     out += buf;
   }
   return out;
