@@ -37,6 +37,10 @@ TEST_F(ScanTools, ScanDatePrintsIsoTimeAndLength) {
             "2004-07-14T00:00:00+00:00\t9\n");
   EXPECT_EQ(RunTool("scan-date --dialect native --pattern dd/MM/yyyy 14/07/1789").out,
             "1789-07-14T00:00:00+00:00\t10\n");
+  // The spreadsheet dialect takes its defaults from the locale's settings.
+  r = RunTool("scan-date --locale fr_FR --dialect excel --pattern 'd mmmm yyyy' '14 JUILLET 1789'");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "1789-07-14T00:00:00+00:00\t15\n");
   EXPECT_EQ(RunTool("scan-date --pattern 'T[era]' 1").status, 1);
   EXPECT_TRUE(IsUsageError(RunTool("scan-date --default date 1")));
   EXPECT_TRUE(IsUsageError(RunTool("scan-date --pattern 'T[0d]' --zone Mars/Base 1")));

@@ -49,13 +49,15 @@ std::optional<int> BaseYear(const std::string& text) {
 
 // The pattern the options ask for: the given text read in its dialect, or
 // the one default-format token of the kind. Null after a message.
-std::unique_ptr<zvFmtPattern> PatternFor(const cli::Options& opts) {
+std::unique_ptr<zvFmtPattern> PatternFor(const cli::Options& opts, const izv_ptr<zvSettings>& settings) {
   if (!opts.has("pattern")) {
     std::unique_ptr<zvFmtPattern> pattern(CreateDateFmtPattern());
     pattern->push_back(static_cast<zvFmtTokens>(static_cast<int>(TK_DEF_FULL_DATE) + static_cast<int>(*DefaultKind(opts.value("default")))));
     return pattern;
   }
-  const auto reader = cli::DialectChoice::From(opts, opts.value("dialect", "serial")).DateFormat();
+  auto choice = cli::DialectChoice::From(opts, opts.value("dialect", "serial"));
+  choice.settings = settings;  // the spreadsheet dialect reads its defaults from them
+  const auto reader = choice.DateFormat();
   if (reader == nullptr) return nullptr;
   zvFmtPattern* raw = nullptr;
   const zvStatus read = reader->Parse(ucs2string(opts.value("pattern").c_str()), raw);
@@ -93,7 +95,7 @@ int run(const cli::Args& args) {
     return cli::usage_error("unknown default format '" + opts.value("default") +
                             "' (input-date, input-time or input-date-time)");
   if (!cli::DialectChoice::Known(opts.value("dialect", "serial")))
-    return cli::usage_error("unknown dialect '" + opts.value("dialect") + "' (serial, native or halcyon)");
+    return cli::usage_error("unknown dialect '" + opts.value("dialect") + "' (serial, native, halcyon or excel)");
   const auto baseYear = BaseYear(opts.value("base-year", "2000"));
   if (!baseYear) return cli::usage_error("--base-year wants a year, not '" + opts.value("base-year") + "'");
   if (opts.positional().empty()) return cli::usage_error(std::string("no text to scan; ") + kUsage);
@@ -113,7 +115,7 @@ int run(const cli::Args& args) {
     std::cerr << "kti18n: scan-date: the locale cannot be used for date input\n";
     return 1;
   }
-  const auto pattern = PatternFor(opts);
+  const auto pattern = PatternFor(opts, settings);
   if (pattern == nullptr) return 1;
   zvInputDate* raw = nullptr;
   if (CreateInputDate(settings, pattern.get(), raw, *baseYear) != 0) {
