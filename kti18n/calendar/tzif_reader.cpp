@@ -140,10 +140,33 @@ std::optional<std::optional<eng_host::PosixRuleText>> readFooter(Bytes& in) {
 }
 
 // The standard offset under a daylight period of the file, which the file
-// does not record: the standard offset in force before it, or else the one
-// after it (or the rule's), whichever differs from the period's offset;
-// failing both, one hour below it. That keeps the daylight offset non-zero
-// exactly for the periods the file calls daylight time.
+// does not record. The candidates are the standard offset in force before the
+// period and the one after it (or the rule's), each where it differs from the
+// period's offset. Where a zone changed its standard offset as a daylight
+// period began or ended, only one of them is right, and the right one leaves
+// a daylight saving of a plausible size: positive and in whole quarter hours.
+// So a plausible candidate wins over one that is not, the smaller saving
+// between two plausible ones, and the earlier between two implausible ones;
+// with no candidate, one hour below the period's offset. Apia's summer of
+// 2011-12 thus reads +13 with an hour of daylight time, not -11 with 25,
+// while Dublin's summer of 1916 keeps its mean time (-0:25:21) as standard.
+// The daylight offset stays non-zero exactly for the periods the file calls
+// daylight time.
+std::int32_t standardUnder(std::int32_t utcOffset, std::optional<std::int32_t> before,
+                           std::optional<std::int32_t> after) {
+  if (before == utcOffset) before.reset();
+  if (after == utcOffset) after.reset();
+  const auto plausible = [utcOffset](std::optional<std::int32_t> standard) {
+    return standard && *standard < utcOffset && (utcOffset - *standard) % (15 * 60) == 0;
+  };
+  if (plausible(before) && plausible(after)) return std::max(*before, *after);
+  if (plausible(before)) return *before;
+  if (plausible(after)) return *after;
+  if (before) return *before;
+  if (after) return *after;
+  return utcOffset - 3600;
+}
+
 std::vector<std::int32_t> rawOffsets(const Block& b, const std::vector<std::uint8_t>& sequence,
                                      const std::optional<eng_host::PosixRuleText>& rule) {
   const std::size_t n = sequence.size();
@@ -157,16 +180,8 @@ std::vector<std::int32_t> rawOffsets(const Block& b, const std::vector<std::uint
   std::optional<std::int32_t> lastStandard;
   for (std::size_t k = 0; k < n; ++k) {
     const LocalType& t = b.types[sequence[k]];
-    if (!t.isDst) {
-      raw[k] = t.utcOffset;
-      lastStandard = t.utcOffset;
-    } else if (lastStandard && *lastStandard != t.utcOffset) {
-      raw[k] = *lastStandard;
-    } else if (nextStandard[k + 1] && *nextStandard[k + 1] != t.utcOffset) {
-      raw[k] = *nextStandard[k + 1];
-    } else {
-      raw[k] = t.utcOffset - 3600;
-    }
+    if (!t.isDst) lastStandard = t.utcOffset;
+    raw[k] = t.isDst ? standardUnder(t.utcOffset, lastStandard, nextStandard[k + 1]) : t.utcOffset;
   }
   return raw;
 }

@@ -142,6 +142,23 @@ TEST(HistoricalZone, NegativeDaylightTimeAndAbbreviations) {
   EXPECT_EQ(eng_tzdb::abbreviationAt(*builtinZone("Europe/Paris"), summer), "");
 }
 
+// Where the standard offset changed as a daylight period began, the saving
+// is measured from the new standard time, not from the old one.
+TEST(HistoricalZone, DaylightTimeBeganWithANewStandardOffset) {
+  DATABASE_ZONE(apia, "Pacific/Apia");  // skipped 2011-12-30, from -11 to +13 in summer
+  auto c = calendarIn(*apia);
+  setTime(*c, utc(2011, 12, 30, 12, 0));
+  EXPECT_EQ(field(*c, C::Day_of_month), 31);
+  EXPECT_EQ(field(*c, C::Hour_of_day), 2);
+  EXPECT_EQ(field(*c, C::Zone_offset), 13 * 3600000);
+  EXPECT_EQ(field(*c, C::Dst_offset), 3600000);
+  DATABASE_ZONE(paris, "Europe/Paris");  // summer of 1940: from Western to Central European time
+  c = calendarIn(*paris);
+  setTime(*c, utc(1940, 7, 1, 0, 0));
+  EXPECT_EQ(field(*c, C::Zone_offset), 3600000);
+  EXPECT_EQ(field(*c, C::Dst_offset), 3600000);
+}
+
 // Yearly rules of every kind, past the last transition, against the C
 // library reading the same rule string from TZ.
 TEST(HistoricalZone, YearlyRulesAgreeWithTheCLibrary) {

@@ -95,6 +95,27 @@ TEST(ZoneFile, SoundFilesOfEveryVersion) {
   EXPECT_FALSE(readExact(zoneFile('2', transitions, kCentralEurope))->rule);
 }
 
+// The file gives each period's total offset only; a daylight period's
+// standard offset is the neighbour that leaves a plausible saving.
+TEST(ZoneFile, DaylightPeriodsTakeTheStandardOffsetThatFitsThem) {
+  const auto savingIn = [](const std::vector<LocalType>& types, const std::string& footer = "") {
+    const auto h = readExact(zoneFile('2', {{k2000, 1}, {k2000 + 86400, 2}}, types, footer));
+    return h ? h->atInstant(k2000 * 1000).dst : -1;
+  };
+  // The standard offset changed as daylight time began (-11, then +13 with +14 in summer).
+  EXPECT_EQ(savingIn({{-11 * 3600, false, "-11"}, {14 * 3600, true, "+14"}, {13 * 3600, false, "+13"}}), 3600000);
+  // It changed as daylight time ended: a mean time of the place stays standard.
+  EXPECT_EQ(savingIn({{-1521, false, "DMT"}, {2079, true, "IST"}, {0, false, "GMT"}}), 3600000);
+  // Both fit: the smaller saving (a half-hour summer time under a new standard offset).
+  EXPECT_EQ(savingIn({{-37800, false, "-1030"}, {-34200, true, "-0930"}, {-36000, false, "-10"}}), 1800000);
+  // Negative daylight time keeps the standard offset around it.
+  EXPECT_EQ(savingIn({{3600, false, "IST"}, {0, true, "GMT"}, {3600, false, "IST"}}), -3600000);
+  // No standard period at all: an hour of daylight time, and the rule's offset beyond.
+  EXPECT_EQ(savingIn({{7200, true, "CEST"}, {7200, true, "CEST"}, {7200, true, "CEST"}}), 3600000);
+  EXPECT_EQ(savingIn({{7200, true, "CEST"}, {7200, true, "CEST"}, {7200, true, "CEST"}}, "<+0130>-1:30<+02>-2,M3.5.0,M10.5.0/3"),
+            1800000);
+}
+
 TEST(ZoneFile, RefusesMalformedHeadersAndData) {
   const std::vector<std::pair<std::int64_t, int>> transitions = {{k2000, 2}, {k2000 + 86400, 1}};
   const std::string good = zoneFile('2', transitions, kCentralEurope, "CET-1CEST,M3.5.0,M10.5.0/3");
