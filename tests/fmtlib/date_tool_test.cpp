@@ -26,6 +26,9 @@ TEST_F(DateTools, DateFormatsInstantsThroughPatternsAndDefaults) {
   EXPECT_EQ(r.out, "1970\tBlue\n");
   r = RunTool("date --calendar halcyon --pattern 'T[ywoy4]L[-W]T[0wy]' 2004-01-01T00:00:00Z");
   EXPECT_EQ(r.out, "2003-W52\n");
+  // Without --locale, the host's locale settings.
+  EXPECT_EQ(RunShell("LC_ALL= LANG=de_DE.UTF-8 TOOL date --default long-date 2024-03-01T12:00:00Z").out,
+            "1. M\u00e4rz 2024\n");
 }
 
 TEST_F(DateTools, DateReadsSpreadsheetSerialDays) {
@@ -42,6 +45,11 @@ TEST_F(DateTools, DateRefusesBadCommandLines) {
   EXPECT_EQ(RunTool("date --zone Mars/Olympus --default date 0").status, 2);
   EXPECT_EQ(RunTool("date --serial --default date 1e400").status, 2);
   EXPECT_EQ(RunTool("date --default date").status, 2);
+  // A pattern that does not read in its dialect is an error, not "#FORMAT".
+  const ToolRun unreadable = RunTool("date --pattern dd.MM.yyyy 0");
+  EXPECT_EQ(unreadable.status, 1);
+  EXPECT_EQ(unreadable.out, "");
+  EXPECT_NE(unreadable.err.find("reading failed at character 1"), std::string::npos) << unreadable.err;
 }
 
 TEST_F(DateTools, DatetimePrintsDayNumbersAndPatterns) {

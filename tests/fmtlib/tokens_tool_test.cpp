@@ -24,6 +24,9 @@ TEST_F(TokensTool, ListsEntriesWithNumberAndSerialCode) {
   EXPECT_NE(halcyon.out.find(".\t65\tT[da]\n"), std::string::npos);
   EXPECT_NE(halcyon.out.find("JJJJ\t39\tT[y4]\n"), std::string::npos);
 
+  // "native" is what the other commands call the default dictionaries.
+  EXPECT_EQ(Tokens("--dialect native --date --language fr").out, Tokens("--dialect default --date --language fr").out);
+
   const ToolRun colours = Tokens("--dialect color --code FR");
   EXPECT_NE(colours.out.find("Rouge foncé \t408\tT[Cdr]\n"), std::string::npos);
 }

@@ -81,6 +81,7 @@ std::unique_ptr<zvDateFormat> FormatFor(const cli::Options& opts, izv_ptr<zvSett
     cli::NoteApproximation("date", code, read, *owned);
     if (read == ZV_S_READ_APPROXIMATELY) read = 0;
   }
+  if (read == 0 && owned != nullptr && cli::WarnIfUnreadable("date", *reader, *owned, code)) return nullptr;
   if (read != 0 || CreateDateFormat(settings, owned.get(), raw) != 0) {
     std::cerr << "kti18n: date: cannot build a format from '" << opts.value("pattern") << "'\n";
     return nullptr;
@@ -153,8 +154,9 @@ int run(const cli::Args& args) {
   }
 
   // Spreadsheet codes are written with en_US names and separators: that is
-  // the locale users expect when they name none.
-  const auto locale = cli::DialectLocale(opts, opts.value("dialect") == "excel", zv_locale::classic());
+  // the locale users expect when they name none. Other dialects follow the
+  // host's locale settings, as the number command does.
+  const auto locale = cli::DialectLocale(opts, opts.value("dialect") == "excel", cli::environment_locale());
   if (!locale) return cli::kUsageError;
   izv_ptr<zvSettings> settings = cli::SettingsFor(*locale);
   if (settings.get() == nullptr) {

@@ -30,7 +30,7 @@ FmtLibInitExit fmtLibGuard;
 
 constexpr const char* kUsage =
     "usage: kti18n scan-date [--locale NAME] [--zone ID|utc|host] [--base-year Y] "
-    "[--dialect serial|native|halcyon] [--language LL] [--country CC] [--code XX] [--start INSTANT] "
+    "[--dialect serial|native|halcyon|excel] [--language LL] [--country CC] [--code XX] [--start INSTANT] "
     "(--pattern TEXT | --default input-date|input-time|input-date-time) TEXT...";
 
 std::optional<fmtLibDefaultFormats> DefaultKind(const std::string& name) {
@@ -143,10 +143,10 @@ int run(const cli::Args& args) {
 
 cli::Registration reg("scan-date", "read typed dates and times through a date pattern or an input default", run,
     cli::Help{"[--locale NAME] [--zone Z] [--dialect D] (--pattern TEXT | --default KIND) TEXT...",
-     {cli::locale_help(), {"--zone Z", "the zone of the dates read"}, {"--base-year Y", "the first year of two-digit years"},
+     {cli::locale_help(), {"--zone Z", "the zone of the dates read"}, {"--base-year Y", "the latest year two digits stand for (2000: 00 is 2000, 01 to 99 are 1901 to 1999)"},
       {"--dialect D", "how --pattern is written: serial, native, halcyon or excel"}, {"--language LL", "the language of the words"},
       {"--country CC", "the country of the words"}, {"--code XX", "the halcyon dictionary code"},
-      {"--start S", "where reading starts"}, {"--pattern TEXT", "the date pattern to read with"},
+      {"--start S", "the instant whose fields fill in those the text does not give"}, {"--pattern TEXT", "the date pattern to read with"},
       {"--default KIND", "the locale's input format: input-date, input-time or input-date-time"}},
      {"kti18n scan-date --locale de-DE --default input-date 24.12.2024", "kti18n scan-date --locale en-US --default input-date-time '12/24/2024 6:30 PM'"}});
 

@@ -89,6 +89,6 @@ cli::DemoSection demo(65, show_number_input);
 
 cli::Registration reg("scan-number", "read typed numbers the way a locale writes them", run,
     cli::Help{"[--locale NAME] TEXT...", {cli::locale_help()},
-     {"kti18n scan-number --locale de-DE '1.234,5'", "kti18n scan-number --locale fr-FR '-12 345,6'"}});
+     {"kti18n scan-number --locale de-DE '1234,5'", "kti18n scan-number --locale fr-FR -- '-12345,6e-3'"}});
 
 }  // namespace

@@ -58,8 +58,9 @@ int run(const cli::Args& args) {
 
   Request r;
   r.dialect = opts.value("dialect", "serial");
+  if (r.dialect == "native") r.dialect = "default";  // what the other commands call it
   if (r.dialect != "serial" && r.dialect != "default" && r.dialect != "halcyon" && r.dialect != "color")
-    return cli::usage_error("unknown dialect '" + r.dialect + "' (serial, default, halcyon or color)");
+    return cli::usage_error("unknown dialect '" + r.dialect + "' (serial, default or native, halcyon or color)");
   r.date = !opts.has("number");
   auto optional = [&](const char* name) -> std::optional<std::string> {
     if (!opts.has(name)) return std::nullopt;
@@ -98,7 +99,7 @@ cli::DemoSection tokens_section(50, show_tokens);
 
 cli::Registration reg("tokens", "list a predefined token dictionary", run,
     cli::Help{"[--dialect serial|default|halcyon|color] [--date|--number] [--language LL] [--country CC] [--code XX]",
-     {{"--dialect D", "the dictionary: serial, default (native words), halcyon or color"},
+     {{"--dialect D", "the dictionary: serial, default or native (native words), halcyon or color"},
       {"--date", "the date dictionary"},
       {"--number", "the number dictionary"},
       {"--language LL", "the language of the dictionary"},
