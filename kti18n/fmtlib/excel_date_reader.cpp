@@ -155,7 +155,8 @@ class DateSectionReader {
     return false;
   }
 
-  // "ss.00": hundredths of a second; any other "." is literal text.
+  // "ss.00": hundredths of a second, whose point stays literal text (the
+  // fraction token writes digits only); any other "." is literal text.
   void Point() {
     std::size_t zeros = 0;
     while (m_at + 1 + zeros < m_in.size() && m_in[m_at + 1 + zeros].kind == Lex::kZero) ++zeros;
@@ -164,6 +165,7 @@ class DateSectionReader {
       return;
     }
     if (zeros > 3) m_approx |= EXCEL_NAME_FORM;
+    m_out.push_back(Literal(u"."));
     Push(zeros == 1 ? TK_TENTH_SECOND_0 : zeros == 2 ? TK_HUNDREDTH_SECOND_00 : TK_MILLISECOND_000);
     m_at += zeros;
   }

@@ -34,6 +34,21 @@ Items ExpandDefault(zvFmtTokens token, const zvSettings& settings) {
   return excel::ItemsOf(*read);
 }
 
+bool IsSecondFraction(zvFmtTokens t) {
+  return t == TK_MILLISECOND_000 || t == TK_HUNDREDTH_SECOND_00 || t == TK_TENTH_SECOND_0;
+}
+
+// A fraction of a second is written with its point (".000"), which a
+// spreadsheet needs to see it; date patterns keep that point as literal text
+// before the fraction ("ss" "." "000"). The literal gives up its final point
+// there, so that "ss.SSS" becomes "ss.000" and not "ss\..000".
+std::u16string LiteralBefore(const Items& section, std::size_t k) {
+  std::u16string text = section[k].text;
+  if (k + 1 < section.size() && IsSecondFraction(section[k + 1].token) && !text.empty() && text.back() == u'.')
+    text.pop_back();
+  return text;
+}
+
 }  // namespace
 
 zvExcelStringFormatDate::zvExcelStringFormatDate(izv_ptr<zvSettings>& settings)
@@ -60,9 +75,10 @@ bool zvExcelStringFormatDate::Render(const zvFmtPattern& pattern, ucs2string& te
   for (const Item& i : section)
     if (IsColorToken(i.token)) colour = i.token;
   if (colour != TK_LITERAL) out += excel::ColorCode(colour);
-  for (const Item& i : section) {
+  for (std::size_t k = 0; k < section.size(); ++k) {
+    const Item& i = section[k];
     if (i.IsLiteral()) {
-      excel::AppendLiteral(i.text, out);
+      excel::AppendLiteral(LiteralBefore(section, k), out);
     } else if (const char* code = excel::DateCode(i.token)) {
       out += code;
     }

@@ -109,7 +109,7 @@ inline const Case kDateCodes[] = {
     {"T[0d]L[ de ]T[mt]", "dd\" de \"mmmm"},
     {"T[dn]L[, ]T[mt]L[ ]T[d]L[, ]T[y4]", "dddd\", \"mmmm\\ d\", \"yyyy"},
     {"T[12]T[ts]T[0m]L[ ]T[am]", "h:mm\\ AM/PM"},
-    {"T[023]L[:]T[0m]L[:]T[0s]T[0ms]", "hh\\:mm\\:ss.000"},
+    {"T[023]L[:]T[0m]L[:]T[0s]L[.]T[0ms]", "hh\\:mm\\:ss.000"},  // the fraction's code brings its point
     {"T[0d]T[FS]L[text]", "dd"},
     {"T[0d]T[Cr]T[0M]", "[Red]ddmm"},
     {"T[Cb]T[0d]T[Cdg]", "[Green]dd", "dark green folds onto green"},
