@@ -45,6 +45,15 @@ inline bool IsSpace(const zv_ctype& ctype, unsigned short c) {
   return c != 0 && ctype.IsSpace(c);
 }
 
+// The hyphen-minus of every keyboard and the typographic minus sign that
+// several locales write (sv, fi, nb ...) are one sign to a user: where the
+// locale's negative sign is either, both are read.
+inline bool IsMinusLike(unsigned short c) { return c == u'-' || c == 0x2212; }
+
+inline bool IsNegativeSign(unsigned short c, unsigned short localeSign) {
+  return c != 0 && (c == localeSign || (IsMinusLike(localeSign) && IsMinusLike(c)));
+}
+
 inline const unsigned short* SkipSpace(const zv_ctype& ctype, const unsigned short* p) {
   while (IsSpace(ctype, *p)) ++p;
   return p;
@@ -115,7 +124,7 @@ bool zvInputNumberImp::Scan(const unsigned short* text, double& value, int& leng
   bool ok = true;
 
   p = SkipSpace(ctype, p);
-  if (*p != 0 && *p == m_negativeSign) {
+  if (IsNegativeSign(*p, m_negativeSign)) {
     m_negative = true;
     ++p;
   } else if (*p != 0 && *p == m_positiveSign) {
@@ -139,7 +148,7 @@ bool zvInputNumberImp::Scan(const unsigned short* text, double& value, int& leng
     if (*ahead != 0 && ctype.tolower(*ahead) == m_exponentSignLower) {
       p = SkipSpace(ctype, ahead + 1);
       bool negativeExponent = false;
-      if (*p != 0 && *p == m_negativeSign) {
+      if (IsNegativeSign(*p, m_negativeSign)) {
         negativeExponent = true;
         p = SkipSpace(ctype, p + 1);
       } else if (*p != 0 && *p == m_positiveSign) {

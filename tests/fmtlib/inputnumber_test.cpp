@@ -194,6 +194,24 @@ TEST_F(InputNumberTest, CharactersComeFromTheLocaleAndPreferences) {
   EXPECT_EQ(r.length, 9);
 }
 
+// Swedish writes U+2212 for minus; people type the hyphen-minus of their
+// keyboard. Either reads as the sign, in the mantissa and in the exponent,
+// wherever the locale's sign is one of them.
+TEST_F(InputNumberTest, HyphenMinusAndMinusSignAreOneSign) {
+  izv_ptr<zvSettings> sv = SettingsFor(zv_locale("sv_SE"));
+  auto swedish = Make(sv);
+  for (const char16_t* text : {u"-12,5", u"\u221212,5"}) {
+    const Result r = Scan(ucs2string(text), swedish.get());
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.value, -12.5);
+    EXPECT_EQ(r.length, 5);
+  }
+  EXPECT_EQ(Scan(ucs2string(u"1e-3"), swedish.get()).value, 0.001);
+  EXPECT_READS(ucs2string(u"\u22125"), -5.0, 2);
+  EXPECT_READS(ucs2string(u"1e\u22122"), 0.01, 4);
+  EXPECT_FAILS(ucs2string(u"\u20135"), 0);  // an en dash is no sign
+}
+
 TEST_F(InputNumberTest, FormatWritesThePlainForm) {
   auto text = [&] { return ucs2string(input->c_str()).to_utf8(); };
   EXPECT_EQ(text(), "");
