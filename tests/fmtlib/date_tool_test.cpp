@@ -39,6 +39,8 @@ TEST_F(DateTools, DateReadsSpreadsheetSerialDays) {
 
 TEST_F(DateTools, DateRefusesBadCommandLines) {
   EXPECT_EQ(RunTool("date --pattern 'T[y4]' 2004-13-01T00:00:00Z").status, 2);
+  EXPECT_EQ(RunTool("date --pattern 'T[y4]' 1582-10-10T00:00:00Z").status, 2);  // skipped by the reform
+  EXPECT_EQ(RunTool("date --pattern 'T[y4]' 1582-10-04T23:59:59Z 1582-10-15T00:00:00Z").out, "1582\n1582\n");
   EXPECT_EQ(RunTool("date --pattern 'T[y4]' --default date 0").status, 2);
   EXPECT_EQ(RunTool("date --default weekly 0").status, 2);
   EXPECT_EQ(RunTool("date --calendar julian --default date 0").status, 2);
@@ -61,7 +63,9 @@ TEST_F(DateTools, DatetimePrintsDayNumbersAndPatterns) {
             "mjd=53009.379902 jd=2453009.879902 weekday=2 yday=5\n");
   r = RunTool("datetime --locale fr_FR --print '%A %e %B %Y, %H:%M' 1582-10-15");
   EXPECT_EQ(r.out, "mjd=-100840.000000 jd=2299160.500000 weekday=6 yday=278\tvendredi 15 octobre 1582, 00:00\n");
-  EXPECT_EQ(RunTool("datetime 1582-10-10").status, 1);
+  r = RunTool("datetime 1582-10-10");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("ZV_E_INVALID_DATA"), std::string::npos) << r.err;
   EXPECT_EQ(RunTool("datetime 2004-02-30T00:00:00").status, 1);
   EXPECT_EQ(RunTool("datetime 2004-2-3").status, 2);
   EXPECT_EQ(RunTool("datetime").status, 2);

@@ -83,9 +83,7 @@ int run(const cli::Args& args) {
     const zvStatus status =
         value.Set(date->year, date->month, date->day, date->hour, date->minute, date->second, date->millisecond);
     if (zvFailed(status)) {
-      char code[16];
-      std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(status));
-      std::cerr << "kti18n: invalid date '" << text << "': " << code << '\n';
+      std::cerr << "kti18n: invalid date '" << text << "' " << cli::describe_status(status) << '\n';
       return 1;
     }
     char line[96];

@@ -118,6 +118,9 @@ std::optional<double> readIso(std::string_view text, bool lenient) {
   calendar.set(Calendar::Millisecond, static_cast<std::int32_t>(millis));
   const double instant = calendar.getTime(status);
   if (eng_failure(status)) return std::nullopt;
+  // The calendar takes the ten days its 1582 reform skipped and moves them
+  // past the reform; a strict reading refuses a date that does not exist.
+  if (!lenient && calendar.get(Calendar::Day_of_month, status) != *day) return std::nullopt;
   return instant - static_cast<double>(*offset);
 }
 
