@@ -49,6 +49,13 @@ TEST_F(FormatTools, TranslateBetweenDialects) {
   EXPECT_EQ(r.out, "T[0d]T[da]T[0M]T[da]T[y4]L[ ]T[012]T[ts]T[0m]\n");
   r = RunTool("translate --number --from serial --to halcyon --language fr 'T[#]T[gs]T[0]T[ds]T[0]L[ x]'");
   EXPECT_EQ(r.out, "#\u00a00,0 \\x\n");
+  EXPECT_EQ(r.err, "");
+  // Tokens the target has no code for are left out, and said so.
+  r = RunTool("translate --date --from serial --to halcyon 'T[dn]L[ ]T[d]T[00yd]'");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, " D\n");
+  EXPECT_EQ(r.err, "kti18n: translate: warning: the target dialect has no code for T[dn] T[00yd]; left out\n");
+  EXPECT_EQ(RunTool("translate --number --from serial --to excel 'T[ns]T[0]'").err, "");  // reshaped, not lost
   // An unreadable pattern is a warning with the place reading failed, exit 1.
   EXPECT_EQ(RunTool("translate --number --from serial --to native 'T[0'").status, 1);
   EXPECT_TRUE(IsUsageError(RunTool("translate --number --from serial 'T[0]'")));

@@ -13,6 +13,30 @@ namespace {
 
 using namespace FmtLib;
 
+// The target dialect writes nothing for a token it has no word for; the
+// translation is then shorter than the pattern, which a user should know.
+// Spreadsheet number codes are left out: their writer drops signs and
+// separators on purpose while it reshapes the sections.
+void WarnOfDroppedTokens(const zvFmtPattern& pattern, const zvStringFormat& to, bool date) {
+  std::unique_ptr<zvStringFormat> serial(date ? static_cast<zvStringFormat*>(CreateSerialStringFormatDate())
+                                              : CreateSerialStringFormatNumber());
+  std::string dropped;
+  for (zvFmtPattern::const_iterator t = pattern.begin(); t != pattern.end(); ++t) {
+    const zvFmtTokens token = (*t)->Token();
+    if (token == TK_LITERAL || token == TK_FORMAT_SEPARATOR) continue;
+    std::unique_ptr<zvFmtPattern> alone(date ? CreateDateFmtPattern() : CreateNumberFmtPattern());
+    alone->push_back(token);
+    ucs2string written;
+    to.Render(*alone, written);
+    if (!written.empty()) continue;
+    ucs2string code;
+    serial->Render(*alone, code);
+    dropped += ' ' + code.to_utf8();
+  }
+  if (!dropped.empty())
+    std::cerr << "kti18n: translate: warning: the target dialect has no code for" << dropped << "; left out\n";
+}
+
 constexpr const char* kUsage =
     "usage: kti18n translate --number|--date --from serial|native|halcyon|excel --to serial|native|halcyon|excel "
     "[--language LL] [--country CC] [--code XX] [--locale NAME] TEXT";
@@ -59,6 +83,7 @@ int run(const cli::Args& args) {
   ucs2string out;
   to->Render(*pattern, out);
   std::cout << out << '\n';
+  if (date || opts.value("to") != "excel") WarnOfDroppedTokens(*pattern, *to, date);
   return 0;
 }
 
