@@ -291,12 +291,18 @@ bool zvExcelStringFormatNumber::Render(const zvFmtPattern& pattern, ucs2string& 
   }
   std::vector<Items> bodies;
   for (Section& s : sections) bodies.push_back(std::move(s.items));
+  bodies.resize(kNumberSections);
+  const bool copied[] = {false, bodies[1].empty(), bodies[2].empty()};
   CompleteSections(bodies);
+  // A section made as a copy of the positive one shows in its colour too:
+  // the format shows -5 in red for a red "-0", and so must the spreadsheet.
+  sections.resize(kNumberSections);
+  for (std::size_t k = 1; k < kNumberSections; ++k)
+    if (copied[k] && !bodies[k].empty() && sections[k].colour == TK_LITERAL) sections[k].colour = sections[0].colour;
   // A section that shows nothing once its signs are gone still counts as
   // given: a zero section of a lone sign shows nothing for zero, and so does
   // an empty spreadsheet section.
   const bool given[] = {true, !bodies[1].empty(), !bodies[2].empty()};
-  sections.resize(kNumberSections);
   for (std::size_t k = 0; k < kNumberSections; ++k) {
     LiteraliseSection(bodies[k], static_cast<int>(k), *m_imp);
     sections[k].items = std::move(bodies[k]);

@@ -90,6 +90,8 @@ inline const Case kNumberPercent[] = {
 inline const Case kNumberColours[] = {
     {"T[Cdr]T[0]T[FS]T[Cdm]T[0]", "[Red]0;[Magenta]0", "dark red and purple fold onto red and magenta"},
     {"T[Cr]T[0]T[Cb]", "[Blue]0"},
+    {"T[Cr]T[-]T[0]", "[Red]0;[Red]\\-0"},  // the section made for negatives keeps the colour
+    {"T[Cg]T[0]T[FS]T[FS]T[0]", "[Green]0;[Green]\\-0;0"},
     {"T[0]T[FS]T[Cg]T[-]T[0]T[FS]T[Cy]T[0]", "0;[Green]\\-0;[Yellow]0"},
 };
 
