@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "kti18n/locale/languages.h"
 #include "kti18n/locale/locale_catalog.h"
 #include "kti18n/unicode/encoding_layer.h"
 
@@ -82,6 +83,25 @@ bool parse(std::string_view name, TypedName& out) {
   return true;
 }
 
+// The code the catalog files a typed language under: a three-letter code
+// becomes its two-letter one, and codes people still type for a language
+// the catalog knows by another become that one (Norwegian Bokmal and
+// Nynorsk are its "no"; iw, in, ji and mo are the withdrawn codes of Hebrew,
+// Indonesian, Yiddish and Romanian as written in Moldova).
+std::string catalog_language(const std::string& typed) {
+  std::string code = typed;
+  if (code.size() == 3) {
+    const zv_languages::language* row = zv_languages::LookUpByThreeLetters(code.c_str());
+    if (row != zv_languages::end()) code = row->GetIsoCode2();
+  }
+  static constexpr struct {
+    std::string_view from, to;
+  } kSuccessors[] = {{"nb", "no"}, {"nn", "no"}, {"iw", "he"}, {"in", "id"}, {"ji", "yi"}, {"mo", "ro"}};
+  for (const auto& row : kSuccessors)
+    if (code == row.from) return std::string(row.to);
+  return code;
+}
+
 // The catalog keeps one record per language and country; what tells script
 // variants apart is the encoding each record is written in.
 bool written_in(std::string_view script, std::string_view encoding) {
@@ -132,6 +152,7 @@ zvStatus zv_locale_catalog::ResolveLocaleName(const char* name, unsigned& lcid) 
     lcid = kClassicLcid;
     return ZV_S_OK;
   }
+  typed.language = catalog_language(typed.language);
   zvStatus status = QueryMatchingLocales(typed.language.c_str(), typed.region.c_str(), "", "", lcids, false);
   if (status != ZV_S_OK && !typed.region.empty())
     status = QueryMatchingLocales(typed.language.c_str(), "", "", "", lcids, false);

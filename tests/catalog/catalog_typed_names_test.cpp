@@ -43,6 +43,20 @@ TEST_F(TypedNamesTest, ScriptSubtagsChooseAmongScriptVariants) {
   EXPECT_EQ(name_of(resolve("sr-Latn-RS")), "sr_BA.CP1250@sr_BA");
 }
 
+// Codes people type for a language the catalog files under another code.
+TEST_F(TypedNamesTest, ThreeLetterAndSuccessorLanguageCodes) {
+  for (const char* tag : {"nb", "nb-NO", "nb_NO.UTF-8", "nn-NO", "no", "nor"})
+    EXPECT_EQ(name_of(resolve(tag)).substr(0, 5), "no_NO") << tag;
+  EXPECT_EQ(resolve("nb-NO"), 1044u);  // Norwegian Bokmal, from CLDR's nb
+  EXPECT_EQ(resolve("deu_DE"), 1031u);
+  EXPECT_EQ(resolve("fra-CA"), 3084u);
+  EXPECT_EQ(name_of(resolve("iw")), name_of(resolve("he")));
+  EXPECT_EQ(name_of(resolve("heb_IL")), name_of(resolve("he_IL")));
+  EXPECT_EQ(name_of(resolve("in-ID")), name_of(resolve("id-ID")));
+  EXPECT_EQ(name_of(resolve("mo-MD")), name_of(resolve("ro-MD")));
+  EXPECT_EQ(resolve("xyz"), kNothing);
+}
+
 TEST_F(TypedNamesTest, PosixNamesAsHostsGiveThem) {
   EXPECT_EQ(resolve("de_DE"), 1031u);
   EXPECT_EQ(resolve("de_DE@euro"), 1031u);

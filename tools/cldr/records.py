@@ -122,17 +122,25 @@ def cldr_locale_id(cldr, language, script, region):
     return None
 
 
+# Windows tags whose language the ISO table knows by another code: Norwegian
+# Bokmal is the table's "no" (norsk), with CLDR's nb data.
+TABLE_LANGUAGE = {"nb": "no"}
+
+
 def select_locales(cldr, lcid_rows):
     """(lcid, tag, CLDR locale id, script) of every locale to generate."""
     selected = []
     for lcid, tag, name in lcid_rows:
         parts = tag.split("_")
-        if len(parts) != 2 or parts[0] not in LANGUAGES or parts[1] not in COUNTRIES:
+        if len(parts) != 2:
+            continue
+        language = TABLE_LANGUAGE.get(parts[0], parts[0])
+        if language not in LANGUAGES or parts[1] not in COUNTRIES:
             continue
         script = script_of(cldr, parts[0], parts[1], name)
         locale = cldr_locale_id(cldr, parts[0], script, parts[1])
         if locale:
-            selected.append((lcid, tag, locale, script))
+            selected.append((lcid, language + "_" + parts[1], locale, script))
     return selected
 
 
