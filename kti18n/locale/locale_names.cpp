@@ -86,8 +86,9 @@ bool parse(std::string_view name, TypedName& out) {
 // The code the catalog files a typed language under: a three-letter code
 // becomes its two-letter one, and codes people still type for a language
 // the catalog knows by another become that one (Norwegian Bokmal and
-// Nynorsk are its "no"; iw, in, ji and mo are the withdrawn codes of Hebrew,
-// Indonesian, Yiddish and Romanian as written in Moldova).
+// Nynorsk are its "no", Filipino its "tl"; iw, in, ji and mo are the
+// withdrawn codes of Hebrew, Indonesian, Yiddish and Romanian as written in
+// Moldova).
 std::string catalog_language(const std::string& typed) {
   std::string code = typed;
   if (code.size() == 3) {
@@ -96,7 +97,8 @@ std::string catalog_language(const std::string& typed) {
   }
   static constexpr struct {
     std::string_view from, to;
-  } kSuccessors[] = {{"nb", "no"}, {"nn", "no"}, {"iw", "he"}, {"in", "id"}, {"ji", "yi"}, {"mo", "ro"}};
+  } kSuccessors[] = {{"nb", "no"}, {"nn", "no"}, {"iw", "he"},  {"in", "id"},
+                     {"ji", "yi"}, {"mo", "ro"}, {"fil", "tl"}};
   for (const auto& row : kSuccessors)
     if (code == row.from) return std::string(row.to);
   return code;

@@ -140,7 +140,7 @@ TEST_F(CatalogTest, EmptyNameWithCreateCopiesTheNeutralLocaleEachTime) {
 
 TEST_F(CatalogTest, RegistrationRejectsBadAndDuplicateRecords) {
   static const zv_locale_ident_impl::StaticStorage ident = {
-      "PH", "tl", nullptr, "tl_PH", reinterpret_cast<const unsigned char*>("Western"), "CP1252", nullptr};
+      "FR", "oc", nullptr, "oc_FR", reinterpret_cast<const unsigned char*>("Western"), "CP1252", nullptr};
   static const zv_locale_storage record = {30001, &ident, nullptr, nullptr, nullptr};
   static const zv_locale_storage duplicate = {1036, &ident, nullptr, nullptr, nullptr};
   static const zv_locale_storage noIdent = {30002, nullptr, nullptr, nullptr, nullptr};
@@ -153,13 +153,13 @@ TEST_F(CatalogTest, RegistrationRejectsBadAndDuplicateRecords) {
   EXPECT_EQ(catalog().Register(nullptr), ZV_E_INVALID_DATA);
 
   // The rejected records were not indexed: one entry each for 30001 and 1036.
-  EXPECT_EQ(match("tl_PH"), V{30001});
-  EXPECT_EQ(match("tl"), V{30001});
+  EXPECT_EQ(match("oc_FR"), V{30001});
+  EXPECT_EQ(match("oc"), V{30001});
   EXPECT_EQ(match("fr_FR"), V{1036});
   std::ostringstream trace;
   catalog().Trace(trace);
   const std::string dump = trace.str();
-  EXPECT_EQ(dump.find("tl,30001"), dump.rfind("tl,30001"));
+  EXPECT_EQ(dump.find("oc,30001"), dump.rfind("oc,30001"));
   EXPECT_EQ(dump.find("fr_FR,1036"), dump.rfind("fr_FR,1036"));
   EXPECT_EQ(catalog().GetStorage(1036)->ident->language, std::string("fr"));
   // Each refusal is remembered, in order, after the indexes.

@@ -54,6 +54,7 @@ TEST_F(TypedNamesTest, ThreeLetterAndSuccessorLanguageCodes) {
   EXPECT_EQ(name_of(resolve("heb_IL")), name_of(resolve("he_IL")));
   EXPECT_EQ(name_of(resolve("in-ID")), name_of(resolve("id-ID")));
   EXPECT_EQ(name_of(resolve("mo-MD")), name_of(resolve("ro-MD")));
+  EXPECT_EQ(resolve("fil-PH"), 1124u);  // Filipino, filed as Tagalog
   EXPECT_EQ(resolve("xyz"), kNothing);
 }
 

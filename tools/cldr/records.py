@@ -123,8 +123,8 @@ def cldr_locale_id(cldr, language, script, region):
 
 
 # Windows tags whose language the ISO table knows by another code: Norwegian
-# Bokmal is the table's "no" (norsk), with CLDR's nb data.
-TABLE_LANGUAGE = {"nb": "no"}
+# Bokmal is the table's "no" (norsk), with CLDR's nb data, and Filipino its "tl".
+TABLE_LANGUAGE = {"nb": "no", "fil": "tl"}
 
 
 def select_locales(cldr, lcid_rows):
