@@ -11,6 +11,7 @@
 // opened in a small pool and hands them out reset to the initial state.
 #include <iconv.h>
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstring>
@@ -95,9 +96,14 @@ class PooledDescriptor {
   iconv_t cd_;
 };
 
+// ESC, SO and SI steer an ISO-2022 stream (designations and shifts); as
+// text they would change what every later byte means.
+bool IsStreamControl(unsigned short unit) { return unit == 0x1B || unit == 0x0E || unit == 0x0F; }
+
 class IconvDecoder final : public Decoder {
  public:
-  IconvDecoder(DescriptorPool& pool, bool composing) : cd_(pool), composing_(composing) {}
+  IconvDecoder(DescriptorPool& pool, bool composing, bool escapes)
+      : cd_(pool), composing_(composing), escapes_(escapes) {}
 
   void Decode(const unsigned char*& in, const unsigned char* inEnd, unsigned short*& out,
               unsigned short* outEnd) override {
@@ -109,6 +115,7 @@ class IconvDecoder final : public Decoder {
       std::size_t rc = iconv(cd_.get(), &inPtr, &inLeft, &outPtr, &outLeft);
       int error = errno;
       in = reinterpret_cast<const unsigned char*>(inPtr);
+      if (escapes_) ReplaceStreamControls(out, reinterpret_cast<unsigned short*>(outPtr));
       out = reinterpret_cast<unsigned short*>(outPtr);
       if (rc != static_cast<std::size_t>(-1)) return;
       if (error == E2BIG || out == outEnd) return;
@@ -131,18 +138,33 @@ class IconvDecoder final : public Decoder {
   }
 
  private:
+  // An escape sequence the decoder does not know comes out as a bare ESC:
+  // malformed input, like any other byte that starts no character.
+  static void ReplaceStreamControls(unsigned short* from, unsigned short* to) {
+    std::replace_if(from, to, IsStreamControl, kReplacementChar);
+  }
+
   PooledDescriptor cd_;
   bool composing_;
+  bool escapes_;
 };
 
 class IconvEncoder final : public Encoder {
  public:
-  IconvEncoder(DescriptorPool& pool, unsigned short substitute) : cd_(pool), substitute_(substitute) {}
+  IconvEncoder(DescriptorPool& pool, unsigned short substitute, bool escapes)
+      : cd_(pool), substitute_(substitute), escapes_(escapes) {}
 
+  // In an ISO-2022 encoding the stream controls cannot stand as text: each
+  // is written as the substitute, like a character the encoding lacks.
   void Encode(const unsigned short*& in, const unsigned short* inEnd, unsigned char*& out,
               unsigned char* outEnd) override {
     while (in < inEnd) {
-      if (Convert(in, inEnd, out, outEnd)) return;
+      const unsigned short* textEnd = escapes_ ? std::find_if(in, inEnd, IsStreamControl) : inEnd;
+      if (textEnd != in && Convert(in, textEnd, out, outEnd)) {
+        if (textEnd == inEnd) return;
+        continue;
+      }
+      if (textEnd == in) errno = EILSEQ;  // a stream control stands first
       if (errno == E2BIG) return;
       if (errno != EILSEQ && errno != EINVAL) ThrowIconvFailure("iconv", errno);
       // EILSEQ: a character the encoding lacks, or a lone surrogate; EINVAL:
@@ -183,6 +205,7 @@ class IconvEncoder final : public Encoder {
 
   PooledDescriptor cd_;
   unsigned short substitute_;
+  bool escapes_;
 };
 
 class IconvCodec final : public Codec {
@@ -192,6 +215,7 @@ class IconvCodec final : public Codec {
         open_(open),
         composing_(std::strcmp(name, "CP1255") == 0 || std::strcmp(name, "CP1258") == 0),
         substitute_(std::strcmp(name, "UTF-8") == 0 ? kReplacementChar : kSubstitutionByte),
+        escapes_(std::strncmp(name, "ISO-2022-", 9) == 0),
         decoders_(kUnitsName, name, open),
         encoders_(name, kUnitsName, open) {}
 
@@ -206,10 +230,10 @@ class IconvCodec final : public Codec {
     return available_;
   }
   std::unique_ptr<Decoder> NewDecoder() const override {
-    return Available() ? std::make_unique<IconvDecoder>(decoders_, composing_) : nullptr;
+    return Available() ? std::make_unique<IconvDecoder>(decoders_, composing_, escapes_) : nullptr;
   }
   std::unique_ptr<Encoder> NewEncoder() const override {
-    return Available() ? std::make_unique<IconvEncoder>(encoders_, substitute_) : nullptr;
+    return Available() ? std::make_unique<IconvEncoder>(encoders_, substitute_, escapes_) : nullptr;
   }
 
  private:
@@ -221,6 +245,7 @@ class IconvCodec final : public Codec {
   // Towards a form of Unicode, what cannot be encoded (a lone surrogate)
   // becomes U+FFFD; towards a byte encoding, "?".
   unsigned short substitute_;
+  bool escapes_;  // an ISO-2022 encoding, steered by ESC, SO and SI
   mutable DescriptorPool decoders_;
   mutable DescriptorPool encoders_;
   mutable std::once_flag probed_;

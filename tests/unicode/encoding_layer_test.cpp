@@ -210,6 +210,21 @@ TEST(EncodingLayer, BufferTooSmallForAShiftedCharacterTakesNothing) {
   EXPECT_EQ(Decode(Encoding("ISO-2022-JP"), Bytes(reinterpret_cast<char*>(room), enough.Size())), U(u"\u7272"));
 }
 
+// ESC, SO and SI steer an ISO-2022 stream. An escape sequence the decoder
+// does not know is malformed input, not an ESC character, and the encoder
+// never writes one as text: either would change the meaning of the bytes
+// after it (found by fuzzing: decoding, encoding and decoding again gave
+// another text).
+TEST(EncodingLayer, Iso2022StreamControlsAreNeverText) {
+  for (const char* name : {"ISO-2022-KR", "ISO-2022-JP"}) {
+    const ExternalEncoding& e = Encoding(name);
+    const Units decoded = Decode(e, Bytes("\x1d\x03\x1b$)\x0e", 6));
+    EXPECT_EQ(std::count(decoded.begin(), decoded.end(), 0x1B), 0) << name;
+    EXPECT_EQ(Decode(e, Encode(e, U(u"a\u001b$)Cb\u000e\u000fc"))), U(u"a?$)Cb??c")) << name;
+    EXPECT_EQ(Decode(e, Encode(e, decoded)).size(), decoded.size()) << name;
+  }
+}
+
 TEST(EncodingLayer, DecodingStopsBeforeACharacterThatDoesNotFit) {
   Bytes utf8 = "a\xF0\x9F\x98\x80";  // a surrogate pair needs two units
   BufferCharSource source(utf8.data(), utf8.data() + utf8.size());
