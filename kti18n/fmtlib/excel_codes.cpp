@@ -105,7 +105,7 @@ const char* ColorCode(zvFmtTokens colour) {
 
 // A character that would stand alone in quotes (the last one, or one before
 // a double quote) is escaped instead, which is shorter.
-void AppendLiteral(const std::u16string& text, ucs2string& out) {
+void AppendLiteral(std::u16string_view text, ucs2string& out) {
   bool open = false;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t c = text[i];

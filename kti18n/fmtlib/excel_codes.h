@@ -5,6 +5,7 @@
 #define KTI18N_FMTLIB_EXCEL_CODES_H
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "kti18n/fmtlib/fmt_pattern.h"
@@ -47,7 +48,7 @@ const char* ColorCode(zvFmtTokens colour);
 // Appends a literal in spreadsheet form: runs of two or more characters in
 // double quotes, a single character after a backslash, a double quote
 // always as \".
-void AppendLiteral(const std::u16string& text, ucs2string& out);
+void AppendLiteral(std::u16string_view text, ucs2string& out);
 
 }  // namespace FmtLib::excel
 

@@ -42,10 +42,10 @@ bool IsSecondFraction(zvFmtTokens t) {
 // spreadsheet needs to see it; date patterns keep that point as literal text
 // before the fraction ("ss" "." "000"). The literal gives up its final point
 // there, so that "ss.SSS" becomes "ss.000" and not "ss\..000".
-std::u16string LiteralBefore(const Items& section, std::size_t k) {
-  std::u16string text = section[k].text;
+std::u16string_view LiteralBefore(const Items& section, std::size_t k) {
+  std::u16string_view text = section[k].text;
   if (k + 1 < section.size() && IsSecondFraction(section[k + 1].token) && !text.empty() && text.back() == u'.')
-    text.pop_back();
+    text.remove_suffix(1);
   return text;
 }
 

@@ -65,8 +65,7 @@ std::unique_ptr<zvDateFormat> FormatFor(const cli::Options& opts, izv_ptr<zvSett
     }
     return std::unique_ptr<zvDateFormat>(raw);
   }
-  auto choice = cli::DialectChoice::From(opts, opts.value("dialect", "serial"));
-  choice.settings = settings;
+  const auto choice = cli::DialectChoice::From(opts, opts.value("dialect", "serial"), settings);
   const std::string code = opts.value("pattern");
   const auto reader = choice.DateFormat();
   if (reader == nullptr) return nullptr;

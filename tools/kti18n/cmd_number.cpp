@@ -59,8 +59,7 @@ std::unique_ptr<zvNumberFormat> FormatFor(const cli::Options& opts, izv_ptr<zvSe
     }
     return std::unique_ptr<zvNumberFormat>(raw);
   }
-  auto choice = cli::DialectChoice::From(opts, opts.value("dialect", "serial"));
-  choice.settings = settings;
+  const auto choice = cli::DialectChoice::From(opts, opts.value("dialect", "serial"), settings);
   const std::string code = opts.value("pattern");
   if (choice.dialect == "excel" && IsExcelDateCode(ucs2string(code.c_str()))) {
     std::cerr << "kti18n: number: '" << code << "' is a date code (kti18n date --dialect excel shows it)\n";

@@ -55,9 +55,7 @@ std::unique_ptr<zvFmtPattern> PatternFor(const cli::Options& opts, const izv_ptr
     pattern->push_back(static_cast<zvFmtTokens>(static_cast<int>(TK_DEF_FULL_DATE) + static_cast<int>(*DefaultKind(opts.value("default")))));
     return pattern;
   }
-  auto choice = cli::DialectChoice::From(opts, opts.value("dialect", "serial"));
-  choice.settings = settings;  // the spreadsheet dialect reads its defaults from them
-  const auto reader = choice.DateFormat();
+  const auto reader = cli::DialectChoice::From(opts, opts.value("dialect", "serial"), settings).DateFormat();
   if (reader == nullptr) return nullptr;
   zvFmtPattern* raw = nullptr;
   const zvStatus read = reader->Parse(ucs2string(opts.value("pattern").c_str()), raw);

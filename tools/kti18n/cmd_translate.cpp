@@ -59,8 +59,7 @@ int run(const cli::Args& args) {
   if (!locale) return cli::kUsageError;
   const izv_ptr<zvSettings> settings = cli::SettingsFor(*locale);
   const auto choose = [&](const char* side) {
-    auto choice = cli::DialectChoice::From(opts, opts.value(side));
-    choice.settings = settings;
+    const auto choice = cli::DialectChoice::From(opts, opts.value(side), settings);
     return date ? choice.DateFormat() : choice.NumberFormat();
   };
   const auto from = choose("from");

@@ -30,9 +30,11 @@ std::unique_ptr<zvStringFormat> Made(const DialectChoice& c, const char* kind, M
 
 }  // namespace
 
-DialectChoice DialectChoice::From(const Options& options, const std::string& dialect) {
+DialectChoice DialectChoice::From(const Options& options, const std::string& dialect,
+                                  const izv_ptr<zvSettings>& settings) {
   DialectChoice c;
   c.dialect = dialect;
+  c.settings = settings;
   c.language = options.value("language", "en");
   if (options.has("country")) c.country = options.value("country");
   if (options.has("code")) c.code = options.value("code");

@@ -21,8 +21,10 @@ struct DialectChoice {
   // Boolean words from settings.
   izv_ptr<FmtLib::zvSettings> settings;
 
-  // The choice of the options; language defaults to "en".
-  static DialectChoice From(const Options& options, const std::string& dialect);
+  // The choice of the options, over the settings of the command's locale;
+  // language defaults to "en".
+  static DialectChoice From(const Options& options, const std::string& dialect,
+                            const izv_ptr<FmtLib::zvSettings>& settings);
   static bool Known(const std::string& dialect);
 
   // The string format, or null with a message on stderr when the library
